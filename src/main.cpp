@@ -1,0 +1,16 @@
+#include "utils/CLog.h"
+
+#include <QApplication>
+#include <QQuickView>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    CLog::log(QStringLiteral("program running"), QStringLiteral("%1 ").arg(QStringLiteral("main")));
+
+    QQuickView view;
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.setSource(QUrl(QStringLiteral("qrc:///Qml/main.qml")));
+    view.show();
+    return app.exec();
+}

@@ -1,0 +1,57 @@
+#include "TestLogCapture.h"
+
+#include "utils/CLog.h"
+
+#include <QFile>
+
+namespace {
+TestLogCapture *g_active = nullptr;
+}
+
+TestLogCapture::TestLogCapture()
+{
+    g_active = this;
+    m_previous = qInstallMessageHandler(&TestLogCapture::handler);
+}
+
+TestLogCapture::~TestLogCapture()
+{
+    qInstallMessageHandler(m_previous);
+    g_active = nullptr;
+}
+
+void TestLogCapture::handler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (!g_active)
+        return;
+    QMutexLocker lock(&g_active->m_mutex);
+    g_active->m_messages.append(message);
+    g_active->m_types.append(type);
+}
+
+QStringList TestLogCapture::messages() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_messages;
+}
+
+QList<QtMsgType> TestLogCapture::types() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_types;
+}
+
+void TestLogCapture::clear()
+{
+    QMutexLocker lock(&m_mutex);
+    m_messages.clear();
+    m_types.clear();
+}
+
+QString TestLogCapture::currentLogFileText()
+{
+    QFile file(CLog::currentLogPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
