@@ -1,4 +1,5 @@
 #include "utils/CLog.h"
+#include "utils/TextMetrics.h"
 
 #include <QApplication>
 #include <QQuickView>
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installFontSubstitutions();
     CLog::log(QStringLiteral("program running"), QStringLiteral("%1 ").arg(QStringLiteral("main")));
 
     QQuickView view;
