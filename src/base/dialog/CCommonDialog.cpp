@@ -21,6 +21,11 @@ CCommonDialog::~CCommonDialog() = default;
 
 void CCommonDialog::init(const QString &contextName, const QString &qmlSource, int margin, int radius)
 {
+    if (m_pView) {
+        CLog::error(QStringLiteral("already initialised with %1").arg(m_qmlSource),
+                    QStringLiteral("%1 ").arg(QStringLiteral("CCommonDialog::init")));
+        return;
+    }
     setAttribute(Qt::WA_TranslucentBackground);
     applyWindowFlags();
 

@@ -78,6 +78,12 @@ void TestCommonDialog::hostsPanelAndFollowsItsSize()
     QVERIFY(dialog->testAttribute(Qt::WA_TranslucentBackground));
     QCOMPARE(dialog->view()->status(), QQuickWidget::Ready);
     QCOMPARE(dialog->view()->parentWidget(), dialog.data());
+    // A second init is refused: one view, one layout.
+    QQuickWidget *view = dialog->view();
+    dialog->init(QStringLiteral("other"), QStringLiteral("qrc:///test/TestPanel.qml"), 3, 3);
+    QCOMPARE(dialog->view(), view);
+    QCOMPARE(dialog->margin(), m);
+    QCOMPARE(dialog->findChildren<QQuickWidget *>().size(), 1);
 
     // The panel reported its size on load.
     QCOMPARE(dialog->size(), QSize(240 + 2 * m, 120 + 2 * m));
