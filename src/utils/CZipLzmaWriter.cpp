@@ -69,6 +69,22 @@ quint32 dictionaryFor(qint64 inputSize, quint32 presetDictionary)
 
 } // namespace
 
+// The fields from "version needed" to "extra field length", the same in the
+// local and the central header.
+void CZipLzmaWriter::putSharedFields(QByteArray &out, const Entry &entry)
+{
+    put16(out, kVersionNeeded);
+    put16(out, entry.flags);
+    put16(out, kMethodLzma);
+    put16(out, entry.dosTime);
+    put16(out, entry.dosDate);
+    put32(out, entry.crc);
+    put32(out, entry.compressedSize);
+    put32(out, entry.size);
+    put16(out, quint16(entry.name.size()));
+    put16(out, 0); // no extra field
+}
+
 CZipLzmaWriter::CZipLzmaWriter(const QString &archivePath, quint32 preset)
     : m_archivePath(archivePath)
     , m_partPath(archivePath + QStringLiteral(".part"))
@@ -154,20 +170,11 @@ bool CZipLzmaWriter::addFile(const QString &sourcePath, const QString &entryName
     entry.externalAttributes = kRegularFileAttributes;
     entry.headerOffset = static_cast<quint32>(headerOffset);
 
-    // CRC and sizes are known only after the data; they are patched in below.
+    // CRC and sizes are known only after the data (0 until then); they are patched in below.
     QByteArray header;
     header.reserve(kLocalHeaderSize + entry.name.size());
     put32(header, kLocalHeaderSignature);
-    put16(header, kVersionNeeded);
-    put16(header, entry.flags);
-    put16(header, kMethodLzma);
-    put16(header, entry.dosTime);
-    put16(header, entry.dosDate);
-    put32(header, 0);
-    put32(header, 0);
-    put32(header, 0);
-    put16(header, quint16(entry.name.size()));
-    put16(header, 0);
+    putSharedFields(header, entry);
     header.append(entry.name);
     if (!writeBytes(header))
         return fail(QStringLiteral("write %1 failed: %2").arg(m_partPath, m_file.errorString()), function);
@@ -261,16 +268,7 @@ bool CZipLzmaWriter::finish()
     for (const Entry &entry : m_entries) {
         put32(directory, kCentralHeaderSignature);
         put16(directory, kVersionMadeBy);
-        put16(directory, kVersionNeeded);
-        put16(directory, entry.flags);
-        put16(directory, kMethodLzma);
-        put16(directory, entry.dosTime);
-        put16(directory, entry.dosDate);
-        put32(directory, entry.crc);
-        put32(directory, entry.compressedSize);
-        put32(directory, entry.size);
-        put16(directory, quint16(entry.name.size()));
-        put16(directory, 0); // extra field length
+        putSharedFields(directory, entry);
         put16(directory, 0); // comment length
         put16(directory, 0); // disk number
         put16(directory, 0); // internal attributes

@@ -63,6 +63,7 @@ private:
 
     enum class State { Idle, Open, Finished, Failed };
 
+    static void putSharedFields(QByteArray &out, const Entry &entry);
     bool ensureOpen();
     bool writeBytes(const QByteArray &bytes);
     bool compressStream(QFile &source, Entry &entry);
