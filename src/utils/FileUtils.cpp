@@ -1,15 +1,21 @@
 #include "utils/FileUtils.h"
 
 #include "utils/CLog.h"
+#include "utils/CZipLzmaWriter.h"
 #include "utils/TimeUtils.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QPixmap>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -176,4 +182,171 @@ bool FileUtils::saveConfigData(const QJsonObject &object)
         return false;
     }
     return true;
+}
+
+namespace {
+
+// Files of this size or more are never packed: they stay where they are.
+constexpr qint64 kMaxUploadFileSize = 52428800;
+
+} // namespace
+
+QString FileUtils::getFileName(const QString &path)
+{
+    QStringList parts = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'));
+    for (auto it = parts.crbegin(); it != parts.crend(); ++it) {
+        const QString part = it->trimmed();
+        if (!part.isEmpty())
+            return part;
+    }
+    return QString();
+}
+
+bool FileUtils::isNameInList(const QString &name, const QStringList &list)
+{
+    return list.contains(name, Qt::CaseSensitive);
+}
+
+QString FileUtils::makeUniqueName(const QString &name, const QStringList &used)
+{
+    if (!isNameInList(name, used))
+        return name;
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > 0 ? name.left(dot) : name;
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    for (int number = 1;; ++number) {
+        const QString candidate = QStringLiteral("%1(%2)%3").arg(base).arg(number).arg(extension);
+        if (!isNameInList(candidate, used))
+            return candidate;
+    }
+}
+
+QStringList FileUtils::getFileListNeedUpload()
+{
+    const QString tag = QStringLiteral("%1 ").arg(QStringLiteral("FileUtils::getFileListNeedUpload"));
+    const QString staging = getTempUploadDir();
+    QStringList collected;
+
+    // Hidden files, symbolic links, FIFOs and the like are never packed.
+    const QFileInfoList logs =
+        QDir(getLogDir()).entryInfoList(QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &info : logs) {
+        CLog::log(QStringLiteral("get file %1").arg(info.fileName()), tag);
+        const QString source = info.absoluteFilePath();
+        const qint64 size = info.size();
+        if (size == 0) {
+            QFile::remove(source);
+            continue;
+        }
+        if (size >= kMaxUploadFileSize) {
+            CLog::debug(QStringLiteral("get log file need compress file %1 size error %2").arg(source).arg(size), tag);
+            continue;
+        }
+        const QString target = staging + QLatin1Char('/') + info.fileName();
+        if (QFile::exists(target)) {
+            QFile::remove(target);
+            CLog::log(QStringLiteral("check exist %1, remove %2").arg(source, target), tag);
+        }
+        if (QFile::rename(source, target)) {
+            collected.append(target);
+            CLog::log(QStringLiteral("rename %1=>%2").arg(source, target), tag);
+        }
+    }
+
+    QStringList dumps;
+    QDirIterator it(getDmpDir(), QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        dumps.append(it.next());
+    dumps.sort();
+    for (const QString &source : qAsConst(dumps)) {
+        const QFileInfo info(source);
+        const qint64 size = info.size();
+        if (size == 0) {
+            QFile::remove(source);
+            continue;
+        }
+        if (size >= kMaxUploadFileSize) {
+            CLog::debug(QStringLiteral("get dmp file need compress file %1 size error %2")
+                            .arg(info.absoluteFilePath())
+                            .arg(size),
+                        tag);
+            continue;
+        }
+        // A dump of the same name already waiting is kept: this one stays for a later pack.
+        const QString target = staging + QLatin1Char('/') + info.fileName();
+        if (QFile::rename(source, target))
+            collected.append(target);
+    }
+    return collected;
+}
+
+bool FileUtils::compressFiles(const QStringList &files, const QString &archive)
+{
+    const QByteArray archiveText = archive.toUtf8();
+    CLog::printf("FileUtils::compressFiles begin to process %s", archiveText.constData());
+    if (QFileInfo(archive).exists() && !QFile::remove(archive)) {
+        CLog::printf("FileUtils::compressFiles error for exist zip file path %s, and remove failed",
+                     archiveText.constData());
+        return false;
+    }
+
+    // The writer builds the archive beside its place and moves it there only
+    // when complete, so a failure never leaves half an archive.
+    CZipLzmaWriter writer(archive);
+    QStringList used;
+    for (const QString &path : files) {
+        if (!QFile::exists(path)) {
+            CLog::printf("FileUtils::compressFiles file %s does not exists", path.toUtf8().constData());
+            continue;
+        }
+        const QString fileName = getFileName(path);
+        const QString entryName = makeUniqueName(fileName, used);
+        used.append(entryName);
+        const QByteArray fileText = fileName.toUtf8();
+        CLog::printf("FileUtils::compressFiles add file %s to zip", fileText.constData());
+        if (!writer.addFile(path, entryName)) {
+            CLog::printf("FileUtils::compressFiles add file %s to zip get error", fileText.constData());
+            return false;
+        }
+        CLog::printf("FileUtils::compressFiles add file %s to zip done", fileText.constData());
+    }
+    if (!writer.finish()) {
+        CLog::printf("FileUtils::compressFiles write zip file %s get error", archiveText.constData());
+        return false;
+    }
+    CLog::printf("FileUtils::compressFiles compress all files done");
+    return true;
+}
+
+QStringList FileUtils::getCompressedLogFile()
+{
+    // Two packs at once would take each other's files from the staging folder.
+    static QMutex packMutex;
+    QMutexLocker lock(&packMutex);
+
+    const QStringList files = getFileListNeedUpload();
+    const bool withCrash = std::any_of(files.cbegin(), files.cend(), [](const QString &file) {
+        return file.endsWith(QStringLiteral("dmp"), Qt::CaseInsensitive);
+    });
+    const QString name = QStringLiteral("%1%2%3.zip")
+                             .arg(QStringLiteral("ZiraverUroruvo"),
+                                  currentDateTime().toString(QStringLiteral("yyyy_MM_dd_hh_mm_dd")),
+                                  withCrash ? QStringLiteral("_with_crash") : QString());
+    // The name changes only once a minute: a pack of the same minute may still
+    // wait for its upload and must not be replaced.
+    const QString tmpDir = getTmpDir();
+    const QStringList present = QDir(tmpDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QString pack = tmpDir + QLatin1Char('/') + makeUniqueName(name, present);
+
+    CLog::resetLogFile();
+    CLog::printf("FileUtils::getCompressedLogFile begin compress logFile %s", pack.toUtf8().constData());
+    if (files.isEmpty())
+        return QStringList();
+    if (!compressFiles(files, pack))
+        return files;
+    for (const QString &file : files) {
+        QFile::remove(file);
+        CLog::printf("FileUtils::getCompressedLogFile remove logFile %s", file.toUtf8().constData());
+    }
+    return QStringList{pack};
 }

@@ -44,6 +44,14 @@ public:
     static QJsonObject readConfigData();
     static bool saveConfigData(const QJsonObject &object);
 
+    // Log and dump upload pack. Callable from any thread; packs run one at a time.
+    static QStringList getCompressedLogFile();
+    static QStringList getFileListNeedUpload();
+    static bool compressFiles(const QStringList &files, const QString &archive);
+    static QString getFileName(const QString &path);
+    static QString makeUniqueName(const QString &name, const QStringList &used);
+    static bool isNameInList(const QString &name, const QStringList &list);
+
 private:
     FileUtils() = delete;
     static QString subDir(const char *name);
