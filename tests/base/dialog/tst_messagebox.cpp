@@ -1,5 +1,6 @@
 #include "ModalAnswerer.h"
 #include "TestLogCapture.h"
+#include "TopLevelWidgets.h"
 #include "base/dialog/CDialogManager.h"
 #include "base/dialog/CMessageBox.h"
 #include "utils/TextMetrics.h"
@@ -25,8 +26,8 @@ QPushButton *button(QWidget &box, const char *name)
 
 CMessageBox *openBox()
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<CMessageBox *>(widget); box && box->isVisible())
+    for (CMessageBox *box : topLevelWidgetsOf<CMessageBox>()) {
+        if (box->isVisible())
             return box;
     }
     return nullptr;

@@ -1,3 +1,4 @@
+#include "TopLevelWidgets.h"
 #include "base/dialog/CDialogManager.h"
 #include "base/dialog/CToast.h"
 #include "utils/TextMetrics.h"
@@ -12,12 +13,7 @@ namespace {
 
 QList<CToast *> toasts()
 {
-    QList<CToast *> list;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *toast = qobject_cast<CToast *>(widget))
-            list << toast;
-    }
-    return list;
+    return topLevelWidgetsOf<CToast>();
 }
 
 } // namespace
