@@ -1,0 +1,10 @@
+#include "modules/live/draws/TQDrawShadeView.h"
+
+TQDrawShadeView::TQDrawShadeView(QQuickItem *parent)
+    : QQuickPaintedItem(parent)
+{
+}
+
+void TQDrawShadeView::paint(QPainter *)
+{
+}

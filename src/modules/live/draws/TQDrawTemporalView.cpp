@@ -1,0 +1,10 @@
+#include "modules/live/draws/TQDrawTemporalView.h"
+
+TQDrawTemporalView::TQDrawTemporalView(QQuickItem *parent)
+    : QQuickPaintedItem(parent)
+{
+}
+
+void TQDrawTemporalView::paint(QPainter *)
+{
+}

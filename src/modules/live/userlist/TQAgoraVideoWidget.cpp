@@ -1,0 +1,10 @@
+#include "modules/live/userlist/TQAgoraVideoWidget.h"
+
+TQAgoraVideoWidget::TQAgoraVideoWidget(QQuickItem *parent)
+    : QQuickPaintedItem(parent)
+{
+}
+
+void TQAgoraVideoWidget::paint(QPainter *)
+{
+}
