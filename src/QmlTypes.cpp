@@ -9,12 +9,14 @@
 #include "modules/live/draws/TQDrawTouchView.h"
 #include "modules/live/userlist/TQAgoraVideoWidget.h"
 #include "modules/live/videoprocess/TQPreviewView.h"
+#include "utils/CQrEncodeWidget.h"
 
 #include <QtQml>
 
 void registerQmlTypes()
 {
     qmlRegisterType<TQAgoraVideoWidget>(kVideoWidgetModule, 1, 0, "AVideoWidget");
+    qmlRegisterType<CQrEncodeWidget>(kControlsModule, 1, 0, "CQrEncodeWidget");
     qmlRegisterType<TQDrawForegroundLayout>(kControlsModule, 1, 0, "TQDrawForegroundLayout");
     qmlRegisterType<TQDrawTemporalView>(kControlsModule, 1, 0, "TQDrawTemporalView");
     qmlRegisterType<TQDrawSketchView>(kControlsModule, 1, 0, "TQDrawSketchView");

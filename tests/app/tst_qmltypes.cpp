@@ -28,7 +28,7 @@ void TestQmlTypes::itemIsCreatable_data()
     const QString controls = QLatin1String(kControlsModule);
     for (const char *name : {"TQDrawForegroundLayout", "TQDrawTemporalView", "TQDrawSketchView",
                              "TQDrawBackgroundLayout", "TQDrawShadeView", "TQDrawTemporalLayout", "TQDrawTouchView",
-                             "TQPreviewView"})
+                             "TQPreviewView", "CQrEncodeWidget"})
         QTest::newRow(name) << controls << QString::fromLatin1(name) << QString::fromLatin1(name);
     QTest::newRow("AVideoWidget") << QString::fromLatin1(kVideoWidgetModule) << "AVideoWidget"
                                   << "TQAgoraVideoWidget";

@@ -1,6 +1,7 @@
 #include "base/dialog/CCommonDialog.h"
 
 #include "utils/CLog.h"
+#include "utils/GlobalConfig.h"
 #include "utils/TextMetrics.h"
 
 #include <QGuiApplication>
@@ -17,7 +18,12 @@ CCommonDialog::CCommonDialog(QWidget *parent)
 {
 }
 
-CCommonDialog::~CCommonDialog() = default;
+CCommonDialog::~CCommonDialog()
+{
+    // The panel's bindings may still read "config" while the view goes away.
+    delete m_pView;
+    m_pView = nullptr;
+}
 
 void CCommonDialog::init(const QString &contextName, const QString &qmlSource, int margin, int radius)
 {
@@ -39,8 +45,10 @@ void CCommonDialog::init(const QString &contextName, const QString &qmlSource, i
     m_contextName = contextName;
     m_qmlSource = qmlSource;
 
+    m_pConfig = std::make_unique<GlobalConfig>();
     m_pView = new QQuickWidget();
     m_pView->rootContext()->setContextProperty(m_contextName, this);
+    m_pView->rootContext()->setContextProperty(QStringLiteral("config"), m_pConfig.get());
     m_pView->setSource(QUrl(m_qmlSource));
 
     auto *layout = new QVBoxLayout();

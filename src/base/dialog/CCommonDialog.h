@@ -6,6 +6,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
+class GlobalConfig;
 class QQuickWidget;
 
 // Base of the native windows that show one QML panel: a frameless, translucent
@@ -48,6 +51,7 @@ protected:
 
     bool m_bShowing = false;
     QQuickWidget *m_pView = nullptr;
+    std::unique_ptr<GlobalConfig> m_pConfig; // the panel's "config"
     QPoint m_dragPressPoint;
     QSize m_contentSize = QSize(0, 0);
     bool m_bDragging = false;
