@@ -1,0 +1,16 @@
+#include "actions/TQActionsFromNet.h"
+
+#include "actions/TQAction.h"
+
+#include <utility>
+
+TQActionsFromNet::~TQActionsFromNet()
+{
+    for (TQAction *action : mActionArray)
+        delete action;
+}
+
+std::vector<TQAction *> TQActionsFromNet::takeActions()
+{
+    return std::exchange(mActionArray, {});
+}
