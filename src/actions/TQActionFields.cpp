@@ -1,5 +1,7 @@
 #include "actions/TQActionFields.h"
 
+#include "utils/CLog.h"
+
 #include <QByteArray>
 
 #include <limits>
@@ -65,7 +67,8 @@ std::vector<std::string_view> splitKeepingEmpty(std::string_view text, std::stri
 }
 
 TQActionFields::TQActionFields(std::string_view text, char separator)
-    : m_elements(splitKeepingEmpty(text, std::string_view(&separator, 1)))
+    : m_text(text)
+    , m_elements(splitKeepingEmpty(text, std::string_view(&separator, 1)))
 {
 }
 
@@ -77,6 +80,16 @@ std::string_view TQActionFields::at(int i) const
 int TQActionFields::firstNonNumeric(int from, int to) const
 {
     return checkRange(size(), from, to, [this](int i) { return isInt32(m_elements[size_t(i)]); });
+}
+
+bool TQActionFields::hasNonNumeric(int from, int to, const char *logFormat) const
+{
+    const int position = firstNonNumeric(from, to);
+    if (position < 0)
+        return false;
+    if (logFormat)
+        CLog::printf(logFormat, position, std::string(m_text).c_str());
+    return true;
 }
 
 int TQActionFields::toInt(int i) const

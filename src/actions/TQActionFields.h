@@ -25,6 +25,9 @@ public:
     int firstNonNumeric(int from, int to) const;
     // True when firstNonNumeric finds a non-numeric element (the parsers' refusal).
     bool hasNonNumeric(int from, int to) const { return firstNonNumeric(from, to) >= 0; }
+    // The same, logging logFormat printf-style with the element's position and
+    // the whole text when it finds one (no line when logFormat is null).
+    bool hasNonNumeric(int from, int to, const char *logFormat) const;
 
     // Lenient reads: 0 when the element is missing or not a number.
     int toInt(int i) const;
@@ -55,6 +58,7 @@ public:
     }
 
 private:
+    std::string_view m_text;
     std::vector<std::string_view> m_elements;
 };
 

@@ -5,10 +5,12 @@
 #include <vector>
 
 class TQAction;
+class TQBinaryPartition;
 
 // One received envelope, unpacked. Whoever receives it owns it and everything
-// it still holds: the destructor deletes the actions left in mActionArray. A
-// holder that keeps actions takes them out first (takeActions).
+// it still holds: the destructor deletes the actions left in mActionArray
+// (with the messages of a public-message record still among them) and the
+// partition. A holder that keeps any of them takes them out first.
 class TQActionsFromNet
 {
 public:
@@ -19,9 +21,13 @@ public:
 
     // Hands the actions over to the caller and leaves the list empty.
     std::vector<TQAction *> takeActions();
+    // Hands the partition over to the caller.
+    TQBinaryPartition *takePartition();
 
     // The rebuilt actions in the order of the text.
     std::vector<TQAction *> mActionArray;
+    // The image partition of an envelope of type 6, else null.
+    TQBinaryPartition *partition = nullptr;
     // Sender user id.
     int from = 0;
     // tqTm of the envelope.

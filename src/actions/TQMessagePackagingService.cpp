@@ -8,8 +8,14 @@
 #include "actions/TQMessageEnvelope.h"
 #include "actions/TQOnsiteHomeworkAction.h"
 #include "actions/TQStatusAction.h"
+#include "actions/control/TQControlBulkMessage.h"
+#include "actions/message/TQPrivateMessageAction.h"
+#include "actions/message/TQPublicMessageAction.h"
+#include "actions/message/TQStudentDurationAction.h"
+#include "modules/live/communications/binary/TQBinaryPartition.h"
 #include "utils/CLog.h"
 #include "utils/TimeUtils.h"
+#include "utils/Utf8Cut.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,8 +35,17 @@ int payloadTypeOf(const TQAction *first)
         return TQMessageEnvelope::Status;
     if (dynamic_cast<const TQOnsiteHomeworkAction *>(first))
         return TQMessageEnvelope::OnsiteHomework;
+    if (dynamic_cast<const TQPrivateMessageAction *>(first))
+        return TQMessageEnvelope::PrivateMessage;
+    // The board history answer is a control action that travels as drawing.
+    if (dynamic_cast<const TQControlBulkMessage *>(first))
+        return TQMessageEnvelope::Drawing;
     if (dynamic_cast<const TQControlAction *>(first))
         return TQMessageEnvelope::Control;
+    if (dynamic_cast<const TQPublicMessageAction *>(first))
+        return TQMessageEnvelope::PublicMessage;
+    if (dynamic_cast<const TQStudentDurationAction *>(first))
+        return TQMessageEnvelope::StudentDuration;
     return TQMessageEnvelope::Drawing;
 }
 
@@ -82,9 +97,12 @@ TQActionsFromNet *TQMessagePackagingService::unpackMessage(const std::string &st
     const int from = int(fromUserID);
     const int length = int(qMin<size_t>(strFromNetwork.size(), size_t(INT_MAX)));
     if (strFromNetwork.size() > size_t(kMaxReceivedBytes)) {
-        CLog::printf("TQMessagePackagingService::unpackMessage strFromNetwork is %s, from $fromUserID, "
+        // Quote no more than the limit, so that the line keeps its end within
+        // the log's formatting buffer however large the message was.
+        const int quoted = utf8BoundaryBefore(strFromNetwork.data(), kMaxReceivedBytes);
+        CLog::printf("TQMessagePackagingService::unpackMessage strFromNetwork is %.*s, from $fromUserID, "
                      "message length %d, message too large",
-                     strFromNetwork.c_str(), length);
+                     quoted, strFromNetwork.c_str(), length);
         return nullptr;
     }
     for (const char *key : kEnvelopeKeys) {
@@ -121,6 +139,9 @@ TQActionsFromNet *TQMessagePackagingService::unpackMessage(const std::string &st
         break;
     default:
         if (!unpackMessagePayload(envelope, messageDataArray, from, result)) {
+            CLog::printf("TQMessagePackagingService::unpackMessage strFromNetwork is %s, from %d, message length %d, "
+                         "partition is not valid.",
+                         strFromNetwork.c_str(), from, length);
             delete result;
             return nullptr;
         }
@@ -129,11 +150,42 @@ TQActionsFromNet *TQMessagePackagingService::unpackMessage(const std::string &st
     return result;
 }
 
-bool TQMessagePackagingService::unpackMessagePayload(const TQMessageEnvelope &, QByteArray *, int,
-                                                     TQActionsFromNet *)
+bool TQMessagePackagingService::unpackMessagePayload(const TQMessageEnvelope &envelope,
+                                                     QByteArray *messageDataArray, int fromUserID,
+                                                     TQActionsFromNet *result)
 {
-    // The chat, duration and partition records come with the message family.
+    TQAction *action = nullptr;
+    switch (envelope.tqType) {
+    case TQMessageEnvelope::PrivateMessage:
+        action = TQPrivateMessageAction::privateMessageFromString(envelope.tqMsg, fromUserID);
+        break;
+    case TQMessageEnvelope::PublicMessage:
+        action = TQPublicMessageAction::publicMessagesFromString(envelope.tqMsg);
+        break;
+    case TQMessageEnvelope::StudentDuration:
+        action = TQStudentDurationAction::durationFromString(envelope.tqMsg);
+        break;
+    case TQMessageEnvelope::Partition:
+        result->partition = unpackPartition(envelope.tqMsg);
+        if (!result->partition)
+            return false;
+        if (messageDataArray)
+            result->partition->raw = *messageDataArray;
+        result->partition->fromId = std::to_string(fromUserID);
+        break;
+    default:
+        break;
+    }
+    if (action)
+        result->mActionArray.push_back(action);
     return true;
+}
+
+TQBinaryPartition *TQMessagePackagingService::unpackPartition(const std::string &partitionJson)
+{
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromRawData(partitionJson.data(), int(partitionJson.size())));
+    return TQBinaryPartition::fromJson(document.object());
 }
 
 void TQMessagePackagingService::splitIntoActions(const std::string &payload, int fromUserID,

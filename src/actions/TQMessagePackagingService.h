@@ -8,6 +8,7 @@
 
 class TQAction;
 class TQActionsFromNet;
+class TQBinaryPartition;
 class TQMessageEnvelope;
 
 // The codec between lists of action records and the envelopes of the class's
@@ -35,6 +36,10 @@ public:
     TQActionsFromNet *unpackMessage(const std::string &strFromNetwork, QByteArray *messageDataArray,
                                     long fromUserID);
 
+    // The partition of a received partition JSON, or null when the text is no
+    // valid partition (see TQBinaryPartition::fromJson).
+    TQBinaryPartition *unpackPartition(const std::string &partitionJson);
+
     // A strictly increasing time stamp in ms since 1970, even when the clock
     // stands still or steps back.
     qint64 nextTimestamp();
@@ -46,7 +51,8 @@ public:
 private:
     // Fills the result's actions from a payload of the types that hold action texts.
     void splitIntoActions(const std::string &payload, int fromUserID, TQActionsFromNet *result);
-    // Payload types 2, 5, 6 and 7: one chat or duration record, or a partition.
+    // Payload types 2, 5, 6 and 7: one chat or duration record, or a
+    // partition; false when a partition is refused.
     bool unpackMessagePayload(const TQMessageEnvelope &envelope, QByteArray *messageDataArray, int fromUserID,
                               TQActionsFromNet *result);
 

@@ -166,16 +166,7 @@ ActionPtr sampleScroll()
     });
 }
 
-// Every drawing record with its exact text. roundTrips is false where a
-// field is written but not read back.
-struct Golden
-{
-    const char *name;
-    ActionPtr action;
-    const char *text;
-    bool roundTrips;
-};
-
+// Every drawing record with its exact text.
 std::vector<Golden> goldens()
 {
     return {
@@ -195,7 +186,7 @@ std::vector<Golden> goldens()
              a.eraseTime = 1234567;
          }),
          "[6,12,9,0,1234567,7]", true},
-        {"placeholder", std::make_shared<TQDrawingActionNone>(4), "[4,9,0]", true},
+        {"placeholder", makeRecord<TQDrawingActionNone>(4), "[4,9,0]", true},
         {"save", make<TQDrawingActionSave>([](TQDrawingActionSave &a) {
              fillHeader(a, 8, 9, 1, 7);
              a.valueA = 7;
@@ -226,7 +217,7 @@ std::vector<Golden> goldens()
              a.targetPage = -3;
          }),
          "[-2147483648,4,-1,-3,2147483647,-2]", true},
-        {"page zoom", std::make_shared<TQDrawingActionPageZoom>(), "[0,13,0,0,0,0,100,0]", false},
+        {"page zoom", makeRecord<TQDrawingActionPageZoom>(), "[0,13,0,0,0,0,100,0]", false},
     };
 }
 
@@ -264,10 +255,7 @@ private slots:
 
 void TestDrawingActions::writes_data()
 {
-    QTest::addColumn<ActionPtr>("action");
-    QTest::addColumn<QString>("text");
-    for (const Golden &golden : goldens())
-        QTest::newRow(golden.name) << golden.action << QString::fromUtf8(golden.text);
+    addGoldenTextRows(goldens());
 }
 
 void TestDrawingActions::writes()
@@ -279,11 +267,7 @@ void TestDrawingActions::writes()
 
 void TestDrawingActions::roundTrips_data()
 {
-    QTest::addColumn<ActionPtr>("action");
-    for (const Golden &golden : goldens()) {
-        if (golden.roundTrips)
-            QTest::newRow(golden.name) << golden.action;
-    }
+    addRoundTripRows(goldens());
 }
 
 // parse(write(x)) writes x again, is of x's class, and is a fresh received
