@@ -1,13 +1,19 @@
 // Feeds arbitrary bytes to everything that parses received text: as a whole
-// envelope, as the payload of an envelope of every type, and as one action
-// text for the factory. Every record that comes back must write a text that
-// parses again, and a record parsed from our own text must be stable.
+// envelope, as the payload of an envelope of every type, as one action text
+// for the factory, and to the chat, duration and partition readers. Every
+// record that comes back must write a text that parses again, and a record
+// parsed from our own text must be stable.
 #include "actions/TQAction.h"
 #include "actions/TQActionFields.h"
 #include "actions/TQActionsFromNet.h"
 #include "actions/TQDrawingAction.h"
 #include "actions/TQJsonValues.h"
 #include "actions/TQMessagePackagingService.h"
+#include "actions/message/TQPrivateMessageAction.h"
+#include "actions/message/TQPublicMessageAction.h"
+#include "actions/message/TQStudentDurationAction.h"
+#include "modules/live/bean/TQInClassMessage.h"
+#include "modules/live/communications/binary/TQBinaryPartition.h"
 
 #include <QByteArray>
 #include <QString>
@@ -80,6 +86,50 @@ void checkResult(TQMessagePackagingService &service, TQActionsFromNet *unpacked)
         checkRecord(service, *action);
 }
 
+std::string textOf(const TQAction &action)
+{
+    std::string text;
+    action.toString(text);
+    return text;
+}
+
+// The chat and duration readers take the whole payload.
+void checkMessageRecords(const std::string &input)
+{
+    std::unique_ptr<TQPublicMessageAction> chat(TQPublicMessageAction::publicMessagesFromString(input));
+    const std::string written = textOf(*chat);
+    std::unique_ptr<TQPublicMessageAction> again(TQPublicMessageAction::publicMessagesFromString(written));
+    const std::string rewritten = textOf(*again);
+    chat->deleteMessages();
+    again->deleteMessages();
+    if (rewritten != written)
+        fail("public messages written again differ", written + " / " + rewritten);
+
+    std::unique_ptr<TQPrivateMessageAction> privateMessage(TQPrivateMessageAction::privateMessageFromString(input, 7));
+    if (privateMessage && textOf(*privateMessage) != input)
+        fail("a private message changed its body", input);
+
+    std::unique_ptr<TQStudentDurationAction> duration(TQStudentDurationAction::durationFromString(input));
+    if (duration) {
+        std::unique_ptr<TQStudentDurationAction> back(TQStudentDurationAction::durationFromString(textOf(*duration)));
+        if (!back || back->durationKey != duration->durationKey)
+            fail("a duration written again differs", textOf(*duration));
+    }
+}
+
+void checkPartition(TQMessagePackagingService &service, const std::string &input)
+{
+    std::unique_ptr<TQBinaryPartition> partition(service.unpackPartition(input));
+    if (!partition)
+        return;
+    if (partition->partitionIndex < 0 || partition->partitionIndex >= partition->partitionTotal)
+        fail("a partition outside its total was accepted", input);
+    const std::string json = partition->toJson();
+    std::unique_ptr<TQBinaryPartition> back(service.unpackPartition(json));
+    if (!back || back->toJson() != json)
+        fail("a partition written again differs", json);
+}
+
 // Our number reading must agree with Qt's text conversion, which the peers use.
 void checkNumbers(const std::string &input)
 {
@@ -122,6 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (action)
         checkRecord(service, *action);
 
+    checkMessageRecords(input);
+    checkPartition(service, input);
     checkNumbers(input);
     return 0;
 }
