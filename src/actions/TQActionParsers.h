@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+class TQAction;
+
+// The parser of every action code that the teacher's client rebuilds from a
+// received text (the text of one action without brackets). Codes without an
+// entry (message records, the page zoom, 131, unknown and negative codes)
+// give null.
+using TQActionParser = TQAction *(*)(std::string text);
+
+TQActionParser actionParserForCode(int code);

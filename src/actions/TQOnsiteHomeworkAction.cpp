@@ -1,0 +1,8 @@
+#include "actions/TQOnsiteHomeworkAction.h"
+
+TQOnsiteHomeworkAction::TQOnsiteHomeworkAction(int code)
+    : TQAction(code)
+{
+}
+
+TQOnsiteHomeworkAction::~TQOnsiteHomeworkAction() = default;
