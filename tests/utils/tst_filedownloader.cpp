@@ -60,6 +60,13 @@ QByteArray pattern(int size)
     return bytes;
 }
 
+StandInService::Reply delayed(const QByteArray &body, int delayMs)
+{
+    StandInService::Reply reply = StandInService::Reply::raw(body);
+    reply.delayMs = delayMs;
+    return reply;
+}
+
 QByteArray fixture(const QString &name)
 {
     QFile file(StandInService::defaultFixtureRoot() + QStringLiteral("/files/") + name);
@@ -208,9 +215,7 @@ void TestFileDownloader::oneDownloadPerAddress()
 {
     QFETCH(bool, bothAskFirst);
     const QString path = QStringLiteral("/dl/shared-%1").arg(int(bothAskFirst));
-    StandInService::Reply slow = StandInService::Reply::raw(pattern(5000));
-    slow.delayMs = 300;
-    m_service.setReply(path, slow);
+    m_service.setReply(path, delayed(pattern(5000), 300));
     const QString address = url(path);
 
     QPointer<CFileDownloader> first = CFileDownloader::getDownloaderWork(address);
@@ -293,9 +298,7 @@ void TestFileDownloader::cacheFileAppearsWhileRunning()
     QFETCH(QByteArray, placed);
     QFETCH(QByteArray, expected);
     const QString path = QStringLiteral("/dl/appears-%1").arg(placed.size());
-    StandInService::Reply slow = StandInService::Reply::raw(pattern(6000));
-    slow.delayMs = 400;
-    m_service.setReply(path, slow);
+    m_service.setReply(path, delayed(pattern(6000), 400));
     const QString address = url(path);
 
     QPointer<CFileDownloader> downloader = CFileDownloader::getDownloaderWork(address);
