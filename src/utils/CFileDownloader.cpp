@@ -70,6 +70,19 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *probl
 
 } // namespace
 
+bool CFileDownloader::retriesOverHttp(const QString &fileUrl, const QString &requestUrl,
+                                      QNetworkReply::NetworkError error)
+{
+    // Only a request that really went over https is worth retrying over http.
+    return error == QNetworkReply::UnknownNetworkError && s_httpsFailures < kMaxHttpsFallbacks
+           && isHttps(fileUrl) && isHttps(requestUrl) && GlobalConfig::allowHttpFallback();
+}
+
+void CFileDownloader::setHttpsFailureCountForTesting(int count)
+{
+    s_httpsFailures = count;
+}
+
 CFileDownloader::CFileDownloader() : m_pManager(new QNetworkAccessManager(this))
 {
     connect(m_pManager, &QNetworkAccessManager::finished, this, &CFileDownloader::filedownloader_fileDownloaded_slot);
@@ -230,9 +243,7 @@ void CFileDownloader::filedownloader_fileDownloaded_slot(QNetworkReply *pReply)
     if (pReply == m_pReply)
         m_pReply = nullptr;
 
-    // Only a request that really went over https is worth retrying over http.
-    if (error == QNetworkReply::UnknownNetworkError && s_httpsFailures < kMaxHttpsFallbacks && isHttps(m_fileUrl)
-        && isHttps(m_requestUrl) && GlobalConfig::allowHttpFallback()) {
+    if (retriesOverHttp(m_fileUrl, m_requestUrl, error)) {
         ++s_httpsFailures;
         CLog::log(QStringLiteral("%1 download again").arg(m_fileUrl),
                   tag("CFileDownloader::filedownloader_fileDownloaded_slot"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QNetworkReply>
 #include <QObject>
 #include <QString>
 
@@ -44,6 +45,13 @@ public:
     // suffix, which gets a leading "." when it has none. The file is not
     // created.
     static QString getTempFilePath(const QString &suffix, qint64 name);
+
+    // Whether a failed https download is retried once over plain http: only
+    // for Qt's unclassified error, while the process has retries left and the
+    // settings allow plain http.
+    static bool retriesOverHttp(const QString &fileUrl, const QString &requestUrl, QNetworkReply::NetworkError error);
+    // Tests only: the process-wide count of https failures.
+    static void setHttpsFailureCountForTesting(int count);
 
     // The size the server announces for `url` (0 when it names none), asked
     // with a HEAD request in a nested event loop.

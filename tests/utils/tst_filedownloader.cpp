@@ -109,7 +109,9 @@ private slots:
     void progress_data();
     void progress();
     void fileSize();
+    void httpsFallback_data();
     void httpsFallback();
+    void httpsGoesOverHttpAfterAFailure();
 
 private:
     QString url(const QString &path) const { return m_service.baseUrl() + path; }
@@ -400,49 +402,51 @@ void TestFileDownloader::fileSize()
     QCOMPARE(CFileDownloader::getFileSize(QUrl(url(QStringLiteral("/files/missing.png")))), qint64(0));
 }
 
+void TestFileDownloader::httpsFallback_data()
+{
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<QString>("fileUrl");
+    QTest::addColumn<QString>("requestUrl");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("retry");
+
+    const QString https = QStringLiteral("https://cdn.example/a.png");
+    const QString http = QStringLiteral("http://cdn.example/a.png");
+    const int unknown = QNetworkReply::UnknownNetworkError;
+    QTest::newRow("off by default") << false << 0 << https << https << unknown << false;
+    QTest::newRow("allowed, unknown error") << true << 0 << https << https << unknown << true;
+    QTest::newRow("upper-case scheme") << true << 0 << "HTTPS://cdn.example/a.png" << "HTTPS://cdn.example/a.png" << unknown << true;
+    QTest::newRow("other error") << true << 0 << https << https << int(QNetworkReply::ConnectionRefusedError) << false;
+    QTest::newRow("already went over http") << true << 1 << https << http << unknown << false;
+    QTest::newRow("plain http address") << true << 0 << http << http << unknown << false;
+    QTest::newRow("retries used up") << true << 10 << https << https << unknown << false;
+    QTest::newRow("one retry left") << true << 9 << https << https << unknown << true;
+}
+
 void TestFileDownloader::httpsFallback()
 {
-    // Connecting to the broadcast address fails at once with an error Qt does
-    // not classify (99), the failure that sends later downloads over http.
-    const QString unreachable = QStringLiteral("https://255.255.255.255:1/");
-    {
-        QNetworkAccessManager manager;
-        QScopedPointer<QNetworkReply> probe(manager.get(QNetworkRequest(QUrl(unreachable + "probe"))));
-        QSignalSpy done(probe.data(), &QNetworkReply::finished);
-        QVERIFY(done.wait(5000));
-        if (probe->error() != QNetworkReply::UnknownNetworkError)
-            QSKIP("this network does not fail the probe with an unclassified error");
-    }
-    TestLogCapture log;
-    const auto retries = [&log] {
-        return log.messages().filter(QStringLiteral(" download again")).size();
-    };
+    QFETCH(bool, allowed);
+    QFETCH(int, failures);
+    QFETCH(QString, fileUrl);
+    QFETCH(QString, requestUrl);
+    QFETCH(int, error);
+    QFETCH(bool, retry);
 
-    // Off unless the settings allow it.
-    const QString before = unreachable + QStringLiteral("off");
-    CFileDownloader *downloader = CFileDownloader::getDownloaderWork(before);
-    Listener off(downloader);
-    downloader->download(true);
-    QVERIFY(off.waitForEnd());
-    QCOMPARE(off.events, failed(before));
-    QCOMPARE(retries(), 0);
+    GlobalConfig().setValue(QStringLiteral("allow_http_fallback"), allowed ? QStringLiteral("1") : QStringLiteral("0"));
+    CFileDownloader::setHttpsFailureCountForTesting(failures);
+    QCOMPARE(CFileDownloader::retriesOverHttp(fileUrl, requestUrl, QNetworkReply::NetworkError(error)), retry);
+    CFileDownloader::setHttpsFailureCountForTesting(0);
+}
 
+void TestFileDownloader::httpsGoesOverHttpAfterAFailure()
+{
     GlobalConfig().setValue(QStringLiteral("allow_http_fallback"), QStringLiteral("1"));
-    QVERIFY(GlobalConfig::allowHttpFallback());
-    const QString failing = unreachable + QStringLiteral("on");
-    downloader = CFileDownloader::getDownloaderWork(failing);
-    Listener on(downloader);
-    downloader->download(true);
-    QVERIFY(on.waitForEnd());
-    QCOMPARE(on.events, failed(failing));
-    // One retry over http; the http request failing again is not retried.
-    QCOMPARE(retries(), 1);
-    QVERIFY(!log.messages().filter(QStringLiteral("url=http://255.255.255.255:1/on,")).isEmpty());
-
-    // From now on https addresses go out over http but keep their own name.
+    // After one https failure, https addresses go out over http but keep their own name.
+    CFileDownloader::setHttpsFailureCountForTesting(1);
     const QString address = QStringLiteral("HTTPS://127.0.0.1:%1/files/hello.txt").arg(m_service.port());
     m_service.clearRequests();
-    downloader = CFileDownloader::getDownloaderWork(address);
+    CFileDownloader *downloader = CFileDownloader::getDownloaderWork(address);
     Listener later(downloader);
     downloader->download(true);
     QVERIFY(later.waitForEnd());
@@ -451,6 +455,7 @@ void TestFileDownloader::httpsFallback()
     QVERIFY(FileUtils::getFileContent(CFileDownloader::getDownloadedFile(address)) == fixture("hello.txt"));
     QCOMPARE(CFileDownloader::getDownloadedFile(url(QStringLiteral("/files/hello.txt")).replace("http:", "https:")),
              QString());
+    CFileDownloader::setHttpsFailureCountForTesting(0);
 }
 
 QTEST_MAIN(TestFileDownloader)
