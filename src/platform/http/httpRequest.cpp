@@ -68,6 +68,15 @@ QByteArray utf8(const QString &text)
     return text.toUtf8();
 }
 
+// Qt may finish a reply without an error when the server closes the
+// connection in the middle of the body; its announced length tells. A
+// decompressed body has another length than the one announced.
+bool isCutShort(QNetworkReply *reply, const QByteArray &body)
+{
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    return length.isValid() && !reply->hasRawHeader("Content-Encoding") && body.size() < length.toLongLong();
+}
+
 } // namespace
 
 httpRequest::httpRequest(const QString &path, const QMap<QString, QString> &params, const QString &host)
@@ -167,17 +176,22 @@ void httpRequest::response_slot(QNetworkReply *pReply, int indexInPool)
         return;
     const QByteArray body = pReply->readAll();
     const QByteArray replyUrl = utf8(pReply->request().url().toString());
+    int code = int(pReply->error());
+    QString errorText = pReply->errorString();
+    if (code == QNetworkReply::NoError && isCutShort(pReply, body)) {
+        code = QNetworkReply::RemoteHostClosedError;
+        errorText = QStringLiteral("Connection closed before the whole body arrived");
+    }
 
-    if (pReply->error() != QNetworkReply::NoError) {
-        const int code = int(pReply->error());
+    if (code != QNetworkReply::NoError) {
         CLog::printf("httpRequest::response_slot %s get network error %d:%s", replyUrl.constData(), code,
-                     utf8(pReply->errorString()).constData());
+                     utf8(errorText).constData());
         if (retryOverHttp(code))
             return; // the retry's reply finishes this request
         m_finished = true;
         Failure failure = Failure::networkError();
         failure.setCode(code);
-        failure.setMessage(pReply->errorString());
+        failure.setMessage(errorText);
         handleFailure(failure);
     } else {
         m_finished = true;
