@@ -26,7 +26,10 @@ public:
 
     int count(Signal which) const { return m_counts[which]; }
     int total() const;
-    bool succeeded() const { return count(kSuccess) + count(kThreadSuccess) + count(kSuccessWithContext) == 1 && total() == 1; }
+    bool succeeded() const
+    {
+        return count(kSuccess) + count(kThreadSuccess) + count(kSuccessWithContext) == 1 && total() == 1;
+    }
     bool failed() const { return count(kFailure) + count(kFailureWithContext) == 1 && total() == 1; }
     bool gone() const { return m_request.isNull(); }
 

@@ -379,7 +379,8 @@ bool TestHttpRequest::networkError99Reachable()
     // The broadcast address is unreachable for a TCP connection: Qt reports
     // that as its unknown network error (99) at once.
     QNetworkAccessManager manager;
-    QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(QUrl(QStringLiteral("http://255.255.255.255:9/")))));
+    const QUrl unreachable(QStringLiteral("http://255.255.255.255:9/"));
+    QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(unreachable)));
     QSignalSpy finished(reply.data(), &QNetworkReply::finished);
     if (!reply->isFinished())
         finished.wait(5000);
