@@ -50,17 +50,35 @@ bool isSecretKey(const QString &key)
            || lower == QLatin1String("verificationcode") || lower == QLatin1String("dynamic_key");
 }
 
-QJsonValue maskValue(const QJsonValue &value)
+QJsonValue maskJson(const QJsonValue &value)
 {
-    if (value.isObject())
-        return httpRequest::maskedForLog(value.toObject());
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        QJsonObject masked;
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            const bool secret = isSecretKey(it.key()) && !it.value().isObject() && !it.value().isArray();
+            masked.insert(it.key(), secret ? QJsonValue(QLatin1String(kMask)) : maskJson(it.value()));
+        }
+        return masked;
+    }
     if (value.isArray()) {
         QJsonArray array = value.toArray();
         for (int i = 0; i < array.size(); ++i)
-            array[i] = maskValue(array.at(i));
+            array[i] = maskJson(array.at(i));
         return array;
     }
     return value;
+}
+
+// A body that is no JSON (or was cut short) may still hold "key": value
+// pairs; their secret values are masked all the same.
+QString maskText(QString text)
+{
+    static const QRegularExpression pair(
+        QStringLiteral("(\"(?:[^\"\\\\]*(?:token|password)[^\"\\\\]*|verificationCode|dynamic_key)\"\\s*:\\s*)"
+                       "(?:\"(?:[^\"\\\\]|\\\\.)*\"?|[^,{}\\[\\]\\s\"]+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return text.replace(pair, QStringLiteral("\\1\"***\""));
 }
 
 QByteArray utf8(const QString &text)
@@ -202,7 +220,8 @@ void httpRequest::response_slot(QNetworkReply *pReply, int indexInPool)
         } else {
             Failure failure = reply.failure();
             if (reply.isParseError())
-                CLog::printf("httpRequest::response_slot %s prase json error %d", body.constData(), failure.getCode());
+                CLog::printf("httpRequest::response_slot %s prase json error %d",
+                             utf8(maskText(QString::fromUtf8(body))).constData(), failure.getCode());
             else if (failure.isOperationError())
                 CLog::printf("httpRequest::response_slot  %s get error status code %d", replyUrl.constData(),
                              failure.getCode());
@@ -253,16 +272,6 @@ QString httpRequest::paramTextForLog(const QMap<QString, QString> &params, const
     return pairs.join(QLatin1Char('&'));
 }
 
-QJsonObject httpRequest::maskedForLog(const QJsonObject &object)
-{
-    QJsonObject masked;
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        const bool secret = isSecretKey(it.key()) && !it.value().isObject() && !it.value().isArray();
-        masked.insert(it.key(), secret ? QJsonValue(QLatin1String(kMask)) : maskValue(it.value()));
-    }
-    return masked;
-}
-
 void httpRequest::logCall(const QByteArray &body) const
 {
     const QString tag = QLatin1String(kResponseTag);
@@ -271,10 +280,10 @@ void httpRequest::logCall(const QByteArray &body) const
     // Any JSON body is shown masked, also that of an HTTP error status.
     const QJsonDocument document = QJsonDocument::fromJson(body);
     if (document.isObject())
-        CLog::debug(QString::fromUtf8(QJsonDocument(maskedForLog(document.object())).toJson()), tag);
+        CLog::debug(QString::fromUtf8(QJsonDocument(maskJson(document.object()).toObject()).toJson()), tag);
     else if (document.isArray())
-        CLog::debug(QString::fromUtf8(QJsonDocument(maskValue(document.array()).toArray()).toJson()), tag);
+        CLog::debug(QString::fromUtf8(QJsonDocument(maskJson(document.array()).toArray()).toJson()), tag);
     else
-        CLog::debug(QStringLiteral("response:%1").arg(QString::fromUtf8(body)), tag);
+        CLog::debug(QStringLiteral("response:%1").arg(maskText(QString::fromUtf8(body))), tag);
     CLog::log(QStringLiteral("again url:%1,param:%2").arg(mUrl, params), tag);
 }

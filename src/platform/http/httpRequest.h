@@ -54,8 +54,6 @@ public:
 
     // Parameters as the log shows them, secrets masked: "k=v&k2=v2".
     static QString paramTextForLog(const QMap<QString, QString> &params, const QMap<QString, QString> &files);
-    // A reply object as the log shows it, secrets masked at any depth.
-    static QJsonObject maskedForLog(const QJsonObject &object);
 
 signals:
     void onSuccess_signal(QJsonObject &response);

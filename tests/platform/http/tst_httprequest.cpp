@@ -357,11 +357,23 @@ void TestHttpRequest::logMasksSecrets()
     auto *request = new httpRequest(kPath, {{"userID", "10001"}, {"userToken", token}, {"orgID", ""}});
     RequestProbe probe(request);
     QVERIFY(probe.execAndWait());
+    // Bodies that are no JSON are masked as text: one cut short in the token,
+    // and an error page that quotes it.
+    const QByteArray signIn = R"({"statusCode":0,"returnResult":{"tokenStatus":{"token":")" + token.toUtf8() + "\"}}}";
+    StandInService::Reply cut = body(signIn);
+    cut.dropAfterBytes = signIn.indexOf("-token") + 3;
+    StandInService::Reply page = StandInService::Reply::raw("<p>bad \"userToken\" : \"" + token.toUtf8() + "\"</p>", 500);
+    for (const StandInService::Reply &reply : {cut, page}) {
+        m_service.setReply(kPath, reply);
+        RequestProbe failed(new httpRequest(kPath, {}));
+        QVERIFY(failed.execAndWait());
+        QVERIFY(failed.failed());
+    }
 
     const QString file = TestLogCapture::currentLogFileText();
     const QString console = capture.messages().join(QLatin1Char('\n'));
     for (const QString &text : {file, console}) {
-        for (const QString &secret : {password, code, token})
+        for (const QString &secret : {password, code, token.left(11)})
             QVERIFY2(!text.contains(secret), qPrintable(secret));
         // The lines keep their shape.
         QVERIFY(text.contains(QLatin1String("loginMode=3&mobilePhone=13800000001&passwordStr=***")));

@@ -6,11 +6,14 @@
 
 #include "platform/http/AppInfo.h"
 #include "platform/http/httpRequest.h"
+#include "utils/CCustomNetworkAccessManagerFactory.h"
 #include "utils/CHttpClient.h"
+#include "utils/FileUtils.h"
 #include "utils/GlobalConfig.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkDiskCache>
 #include <QNetworkReply>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -58,6 +61,7 @@ private slots:
     void multipart();
     void multipartWithoutFile();
     void cookies();
+    void qmlNetworkCache();
 
 private:
     StandInService m_service;
@@ -282,6 +286,35 @@ void TestHttpClient::cookies()
     m_service.clearRequests();
     QVERIFY(call(StandInService::Reply::ok()));
     QCOMPARE(m_service.requestsTo(kPath).value(0).header("Cookie"), QByteArray("sid=new"));
+}
+
+// The managers QML gets keep what they fetched in the data folder.
+void TestHttpClient::qmlNetworkCache()
+{
+    const QString path = QStringLiteral("/files/cached.png");
+    StandInService::Reply image = StandInService::Reply::raw(QByteArray(2048, 'p'), 200, "image/png");
+    image.headers = {{"Cache-Control", "max-age=600"}};
+    m_service.setReply(path, image);
+
+    CCustomNetworkAccessManagerFactory factory;
+    QObject owner;
+    QNetworkAccessManager *manager = factory.create(&owner);
+    QCOMPARE(manager->parent(), &owner);
+    auto *cache = qobject_cast<QNetworkDiskCache *>(manager->cache());
+    QVERIFY(cache);
+    QCOMPARE(cache->maximumCacheSize(), qint64(100) * 1024 * 1024);
+    QVERIFY(cache->cacheDirectory().startsWith(FileUtils::getQmlCacheDir()));
+
+    QList<bool> fromCache;
+    for (int i = 0; i < 2; ++i) {
+        QScopedPointer<QNetworkReply> reply(manager->get(QNetworkRequest(QUrl(m_service.baseUrl() + path))));
+        QSignalSpy finished(reply.data(), &QNetworkReply::finished);
+        QVERIFY(reply->isFinished() || finished.wait(5000));
+        QCOMPARE(reply->readAll().size(), 2048);
+        fromCache.append(reply->attribute(QNetworkRequest::SourceIsFromCacheAttribute).toBool());
+    }
+    QCOMPARE(fromCache, (QList<bool>{false, true}));
+    QCOMPARE(m_service.requestsTo(path).size(), 1);
 }
 
 VELTRO_TEST_MAIN_WITH_CHILD(TestHttpClient, childMain)
