@@ -1,5 +1,33 @@
 #include "platform/http/Failure.h"
 
+namespace {
+
+struct KindTexts
+{
+    int kind;
+    const char *user;  // shown to the teacher
+    const char *debug; // written to logs
+};
+
+const KindTexts kKindTexts[] = {
+    {Failure::kNetwork, "网络错误", "网络错误"},
+    {Failure::kServer, "服务器异常", "服务器错误"},
+    {Failure::kData, "数据错误", "数据格式错误"},
+    {Failure::kOperation, "", "操作错误"},
+    {Failure::kUploadFile, "上传文件失败", "上传文件错误"},
+};
+
+const KindTexts *textsOf(int kind)
+{
+    for (const KindTexts &texts : kKindTexts) {
+        if (texts.kind == kind)
+            return &texts;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 Failure::Failure(int kind, int code, const QString &message) : m_kind(kind), m_code(code), m_message(message) {}
 
 Failure Failure::networkError()
@@ -59,44 +87,16 @@ bool Failure::isOperationError() const
 
 QString Failure::getMessageForUser() const
 {
-    switch (m_kind) {
-    case kNetwork:
-        return QStringLiteral("网络错误");
-    case kServer:
-        return QStringLiteral("服务器异常");
-    case kData:
-        return QStringLiteral("数据错误");
-    case kOperation:
+    if (m_kind == kOperation)
         return m_message.isEmpty() ? QStringLiteral("错误码[%1]").arg(m_code) : m_message;
-    case kUploadFile:
-        return QStringLiteral("上传文件失败");
-    default:
-        return QString();
-    }
+    const KindTexts *texts = textsOf(m_kind);
+    return texts ? QString::fromUtf8(texts->user) : QString();
 }
 
 QString Failure::getDebugMessage() const
 {
-    QString text;
-    switch (m_kind) {
-    case kNetwork:
-        text = QStringLiteral("网络错误");
-        break;
-    case kServer:
-        text = QStringLiteral("服务器错误");
-        break;
-    case kData:
-        text = QStringLiteral("数据格式错误");
-        break;
-    case kOperation:
-        text = QStringLiteral("操作错误");
-        break;
-    case kUploadFile:
-        text = QStringLiteral("上传文件错误");
-        break;
-    default:
-        break;
-    }
+    const KindTexts *texts = textsOf(m_kind);
+    QString text = texts ? QString::fromUtf8(texts->debug) : QString();
     if (m_code != 0)
         text += QStringLiteral("==错误码[%1]").arg(m_code);
     if (!m_message.isEmpty())

@@ -28,25 +28,28 @@ ParamMap CourseRequestParams::schedulesForStudent(int page, int sortOrder, int c
     return scheduleList(page, sortOrder, courseScheduleStatus, pageSize, periodStart, periodEnd);
 }
 
-ParamMap CourseRequestParams::getCourseScheduleDetailForLecturer(int courseScheduleID, int startType)
+ParamMap CourseRequestParams::forSchedule(const QString &courseScheduleID)
 {
     ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), number(courseScheduleID));
+    params.insert(QStringLiteral("courseScheduleID"), courseScheduleID);
+    return params;
+}
+
+ParamMap CourseRequestParams::getCourseScheduleDetailForLecturer(int courseScheduleID, int startType)
+{
+    ParamMap params = forSchedule(number(courseScheduleID));
     insertIf(params, startType == 2, QStringLiteral("preview"), QStringLiteral("1"));
     return params;
 }
 
 ParamMap CourseRequestParams::getCourseScheduleDetailForStudent(int courseScheduleID)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), number(courseScheduleID));
-    return params;
+    return forSchedule(number(courseScheduleID));
 }
 
 ParamMap CourseRequestParams::getCourseScheduleParticipant(int courseScheduleID, const QString &studentID)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), number(courseScheduleID));
+    ParamMap params = forSchedule(number(courseScheduleID));
     params.insert(QStringLiteral("studentID"), studentID);
     return params;
 }
@@ -113,8 +116,7 @@ UploadParams CourseRequestParams::pushCourseScheduleStudentLog(const QString &fi
 ParamMap CourseRequestParams::pushLiveStatistics(int courseScheduleID, const QString &data,
                                                  const QString &lecturerData)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), number(courseScheduleID));
+    ParamMap params = forSchedule(number(courseScheduleID));
     params.insert(QStringLiteral("data"), data);
     insertIf(params, !lecturerData.isEmpty(), QStringLiteral("lecturerData"), lecturerData);
     return params;
@@ -122,8 +124,7 @@ ParamMap CourseRequestParams::pushLiveStatistics(int courseScheduleID, const QSt
 
 ParamMap CourseRequestParams::scheduleStatistics(int courseScheduleID, const QString &type, const QString &data)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), number(courseScheduleID));
+    ParamMap params = forSchedule(number(courseScheduleID));
     params.insert(QStringLiteral("type"), type);
     params.insert(QStringLiteral("data"), data);
     return params;
@@ -141,30 +142,24 @@ ParamMap CourseRequestParams::pushSignInStatistics(int courseScheduleID, const Q
 
 ParamMap CourseRequestParams::pushScheduleMoments(const QString &courseScheduleID, const QString &moments)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), courseScheduleID);
+    ParamMap params = forSchedule(courseScheduleID);
     params.insert(QStringLiteral("moments"), moments);
     return params;
 }
 
 ParamMap CourseRequestParams::getScheduleLiveStream(const QString &courseScheduleID)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), courseScheduleID);
-    return params;
+    return forSchedule(courseScheduleID);
 }
 
 ParamMap CourseRequestParams::getScheduleUpStream(int courseScheduleID)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), number(courseScheduleID));
-    return params;
+    return forSchedule(number(courseScheduleID));
 }
 
 ParamMap CourseRequestParams::getScheduleMessages(int courseScheduleID, const QString &offset)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), number(courseScheduleID));
+    ParamMap params = forSchedule(number(courseScheduleID));
     params.insert(QStringLiteral("pageSize"), QStringLiteral("50"));
     // The board's offsets are long server cursors; an empty, "0" or short
     // one asks for the newest page.
@@ -174,8 +169,7 @@ ParamMap CourseRequestParams::getScheduleMessages(int courseScheduleID, const QS
 
 ParamMap CourseRequestParams::pubScheduleMessage(int courseScheduleID, const QString &body)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), number(courseScheduleID));
+    ParamMap params = forSchedule(number(courseScheduleID));
     params.insert(QStringLiteral("body"), body);
     return params;
 }
@@ -189,8 +183,7 @@ ParamMap CourseRequestParams::getTestLiveStream()
 
 ParamMap CourseRequestParams::participateInCourse(const QString &courseScheduleID, int bystander)
 {
-    ParamMap params = commonParams();
-    params.insert(QStringLiteral("courseScheduleID"), courseScheduleID);
+    ParamMap params = forSchedule(courseScheduleID);
     params.insert(QStringLiteral("studentID"), LoginManager::getUserID());
     params.insert(QStringLiteral("bystander"), number(bystander));
     return params;

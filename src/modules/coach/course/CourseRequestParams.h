@@ -60,6 +60,8 @@ public:
     static ParamMap getPurchaseOrder(const QString &productID, const QString &skuID);
 
 private:
+    // The common parameters and "courseScheduleID".
+    static ParamMap forSchedule(const QString &courseScheduleID);
     static ParamMap scheduleList(int page, int sortOrder, int courseScheduleStatus, int pageSize,
                                  const QString &periodStart, const QString &periodEnd);
     static ParamMap scheduleStatistics(int courseScheduleID, const QString &type, const QString &data);
