@@ -18,7 +18,8 @@ namespace {
 const char *const kResponseTag = "httpRequest::response_slot ";
 const char *const kMask = "***";
 
-// The API host's process-wide state: whether this run fell back to http.
+// The https-to-http retries of this run; after the first, the API host is
+// addressed over http.
 struct HostState
 {
     QMutex mutex;
