@@ -171,10 +171,26 @@ QString httpRequest::buildUrl(const QString &path, const QString &host)
     return (host.isEmpty() ? getHost() : host) + path;
 }
 
+bool httpRequest::mayRetryOverHttp(int networkError, const QString &url)
+{
+    if (networkError != QNetworkReply::UnknownNetworkError || !startsWithHttps(url)
+        || !GlobalConfig::allowHttpFallback())
+        return false;
+    HostState &state = hostState();
+    QMutexLocker lock(&state.mutex);
+    return state.retries < kMaxHttpRetries;
+}
+
+void httpRequest::setHttpRetryCountForTesting(int count)
+{
+    HostState &state = hostState();
+    QMutexLocker lock(&state.mutex);
+    state.retries = count;
+}
+
 bool httpRequest::retryOverHttp(int networkError)
 {
-    if (networkError != QNetworkReply::UnknownNetworkError || !startsWithHttps(mUrl)
-        || !GlobalConfig::allowHttpFallback())
+    if (!mayRetryOverHttp(networkError, mUrl))
         return false;
     HostState &state = hostState();
     {

@@ -52,6 +52,13 @@ public:
     // any other path is a whole URL already.
     static QString buildUrl(const QString &path, const QString &host);
 
+    // Whether a call to `url` that failed with `networkError` is retried over
+    // plain http: only Qt's unclassified error (99) on an https address, with
+    // "allow_http_fallback" set and retries of this run left.
+    static bool mayRetryOverHttp(int networkError, const QString &url);
+    // Tests only: the https-to-http retries counted in this run.
+    static void setHttpRetryCountForTesting(int count);
+
     // Parameters as the log shows them, secrets masked: "k=v&k2=v2".
     static QString paramTextForLog(const QMap<QString, QString> &params, const QMap<QString, QString> &files);
 

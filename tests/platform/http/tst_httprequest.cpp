@@ -58,11 +58,11 @@ private slots:
     void hostRule();
     void logMasksSecrets();
     // These change the process-wide host state; they run last.
-    void fallbackOffByDefault();
-    void fallbackToHttp();
+    void fallbackRule_data();
+    void fallbackRule();
+    void hostAfterFallback();
 
 private:
-    bool networkError99Reachable();
     StandInService m_service;
 };
 
@@ -386,57 +386,49 @@ void TestHttpRequest::logMasksSecrets()
     QCOMPARE(httpRequest::paramTextForLog({{"a", "1"}}, {{"f", "C:/x.png"}}), QStringLiteral("a=1&f=C:/x.png"));
 }
 
-bool TestHttpRequest::networkError99Reachable()
+void TestHttpRequest::fallbackRule_data()
 {
-    // The broadcast address is unreachable for a TCP connection: Qt reports
-    // that as its unknown network error (99) at once.
-    QNetworkAccessManager manager;
-    const QUrl unreachable(QStringLiteral("http://255.255.255.255:9/"));
-    QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(unreachable)));
-    QSignalSpy finished(reply.data(), &QNetworkReply::finished);
-    if (!reply->isFinished())
-        finished.wait(5000);
-    return reply->error() == QNetworkReply::UnknownNetworkError;
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<int>("retries");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("retry");
+
+    const int unknown = QNetworkReply::UnknownNetworkError;
+    const QString https = QStringLiteral("https://api.veltro.example/biz_mv/edu/user/loginCheck");
+    QTest::newRow("off by default") << false << 0 << unknown << https << false;
+    QTest::newRow("allowed") << true << 0 << unknown << https << true;
+    QTest::newRow("upper-case scheme") << true << 0 << unknown << "HTTPS://api.veltro.example/x" << true;
+    QTest::newRow("other error") << true << 0 << int(QNetworkReply::SslHandshakeFailedError) << https << false;
+    QTest::newRow("plain http") << true << 0 << unknown << "http://api.veltro.example/x" << false;
+    QTest::newRow("last retry") << true << httpRequest::kMaxHttpRetries - 1 << unknown << https << true;
+    QTest::newRow("retries used up") << true << httpRequest::kMaxHttpRetries << unknown << https << false;
 }
 
-void TestHttpRequest::fallbackOffByDefault()
+void TestHttpRequest::fallbackRule()
 {
-    if (!networkError99Reachable())
-        QSKIP("this machine does not refuse the broadcast address with a network error");
-    auto *request = new httpRequest(kPath, {}, QStringLiteral("https://255.255.255.255:9"));
-    RequestProbe probe(request);
-    QVERIFY(probe.execAndWait());
-    QVERIFY(probe.failed());
-    QCOMPARE(probe.failure().getCode(), int(QNetworkReply::UnknownNetworkError));
+    QFETCH(bool, allowed);
+    QFETCH(int, retries);
+    QFETCH(int, error);
+    QFETCH(QString, url);
+    QFETCH(bool, retry);
+
+    GlobalConfig().setValue(QStringLiteral("allow_http_fallback"), allowed ? QStringLiteral("1") : QStringLiteral("0"));
+    httpRequest::setHttpRetryCountForTesting(retries);
+    QCOMPARE(httpRequest::mayRetryOverHttp(error, url), retry);
+    httpRequest::setHttpRetryCountForTesting(0);
+    GlobalConfig().setValue(QStringLiteral("allow_http_fallback"), QStringLiteral("0"));
+}
+
+void TestHttpRequest::hostAfterFallback()
+{
     GlobalConfig().setValue(QStringLiteral("api_host"), QStringLiteral("api.veltro.example"));
     QCOMPARE(httpRequest::getHost(), QStringLiteral("https://api.veltro.example"));
-    GlobalConfig().setValue(QStringLiteral("api_host"), m_service.baseUrl());
-}
-
-void TestHttpRequest::fallbackToHttp()
-{
-    if (!networkError99Reachable())
-        QSKIP("this machine does not refuse the broadcast address with a network error");
-    GlobalConfig().setValue(QStringLiteral("allow_http_fallback"), QStringLiteral("1"));
-    TestLogCapture capture;
-    auto retries = [&] {
-        return capture.messages().filter(QStringLiteral("retry over http: http://255.255.255.255:9")).size();
-    };
-    // Three retries in a run; each request still ends in one failure (its
-    // http retry is refused as well), the fourth fails without a retry.
-    for (int i = 1; i <= 4; ++i) {
-        auto *request = new httpRequest(kPath, {}, QStringLiteral("https://255.255.255.255:9"));
-        RequestProbe probe(request);
-        QVERIFY(probe.execAndWait());
-        QVERIFY(probe.failed());
-        QCOMPARE(probe.failure().getKind(), int(Failure::kNetwork));
-        QCOMPARE(retries(), qMin(i, httpRequest::kMaxHttpRetries));
-    }
-    // The API host stays on http for the rest of the run.
-    GlobalConfig().setValue(QStringLiteral("api_host"), QStringLiteral("api.veltro.example"));
+    // After a retry the API host stays on http for the rest of the run.
+    httpRequest::setHttpRetryCountForTesting(1);
     QCOMPARE(httpRequest::getHost(), QStringLiteral("http://api.veltro.example"));
+    httpRequest::setHttpRetryCountForTesting(0);
     GlobalConfig().setValue(QStringLiteral("api_host"), m_service.baseUrl());
-    GlobalConfig().setValue(QStringLiteral("allow_http_fallback"), QStringLiteral("0"));
 }
 
 QTEST_GUILESS_MAIN(TestHttpRequest)
