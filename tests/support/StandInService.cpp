@@ -1,10 +1,12 @@
 #include "StandInService.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -484,11 +486,50 @@ StandInService::Reply StandInService::answer(const Request &request)
 
     if (!fixtureRoot.isEmpty() && !request.path.contains(QLatin1String(".."))) {
         const QString base = QDir(fixtureRoot).filePath(request.path.mid(1));
-        for (const QString &candidate : {base + QStringLiteral(".json"), base}) {
+        for (const QString &candidate : fixtureCandidates(base, request)) {
             QFile file(candidate);
-            if (QFileInfo(candidate).isFile() && file.open(QIODevice::ReadOnly))
-                return Reply::raw(file.readAll(), 200, contentTypeForFile(candidate));
+            if (!QFileInfo(candidate).isFile() || !file.open(QIODevice::ReadOnly))
+                continue;
+            QByteArray body = file.readAll();
+            if (candidate.endsWith(QLatin1String(".json")))
+                body = expandFixture(body, baseUrl());
+            return Reply::raw(body, 200, contentTypeForFile(candidate));
         }
     }
     return Reply::raw("not found", 404);
+}
+
+QStringList StandInService::fixtureCandidates(const QString &base, const Request &request)
+{
+    // "<path>@<field>=<value>.json" answers only requests with that form
+    // field, e.g. the past course list (courseScheduleStatus=20).
+    QStringList candidates;
+    for (const auto &field : request.form) {
+        if (!field.first.contains(QLatin1Char('/')) && !field.second.contains(QLatin1Char('/'))
+            && !field.second.contains(QLatin1String("..")))
+            candidates.append(QStringLiteral("%1@%2=%3.json").arg(base, field.first, field.second));
+    }
+    candidates << base + QStringLiteral(".json") << base;
+    return candidates;
+}
+
+QByteArray StandInService::expandFixture(const QByteArray &text, const QString &baseUrl)
+{
+    // "${base}": this server's address; "${day+N}" / "${day-N}": the date N
+    // days from today as yyyy-MM-dd, so that a week of schedules is always
+    // the current week.
+    QString expanded = QString::fromUtf8(text);
+    expanded.replace(QLatin1String("${base}"), baseUrl);
+    static const QRegularExpression day(QStringLiteral("\\$\\{day([+-]\\d+)?\\}"));
+    QString result;
+    int last = 0;
+    auto it = day.globalMatch(expanded);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        result += expanded.midRef(last, match.capturedStart() - last);
+        result += QDate::currentDate().addDays(match.captured(1).toInt()).toString(QStringLiteral("yyyy-MM-dd"));
+        last = match.capturedEnd();
+    }
+    result += expanded.midRef(last);
+    return result.toUtf8();
 }

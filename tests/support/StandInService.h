@@ -87,7 +87,9 @@ public:
 
     // A folder that mirrors URL paths: "<dir>/biz_mv/edu/user/loginCheck.json"
     // answers POST /biz_mv/edu/user/loginCheck; any other file answers a GET of
-    // its path as it is.
+    // its path as it is. "<path>@<field>=<value>.json" answers only requests
+    // whose form has that field value. In ".json" files "${base}" becomes this
+    // server's address and "${day+N}" the date N days from today (yyyy-MM-dd).
     void setFixtureRoot(const QString &dir);
     static QString defaultFixtureRoot();
 
@@ -100,11 +102,15 @@ public:
     // Called on the server thread; answers one request.
     Reply answer(const Request &request);
 
+    // A ".json" fixture's text with "${base}" and "${day+N}" filled in.
+    static QByteArray expandFixture(const QByteArray &text, const QString &baseUrl);
+
 signals:
     void requestReceived(const QString &path);
 
 private:
     static QString normalise(const QString &path);
+    static QStringList fixtureCandidates(const QString &base, const Request &request);
 
     QThread *m_thread = nullptr;
     StandInListener *m_listener = nullptr;

@@ -1,0 +1,101 @@
+#include "platform/http/AppInfo.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSysInfo>
+
+#include <atomic>
+
+namespace {
+
+constexpr int kVersionCode = 5100;
+
+struct OrgIdHolder
+{
+    QMutex mutex;
+    QString orgId;
+};
+
+OrgIdHolder &orgIdHolder()
+{
+    static OrgIdHolder holder;
+    return holder;
+}
+
+std::atomic<int> &storedVersionCode()
+{
+    static std::atomic<int> code{0};
+    return code;
+}
+
+} // namespace
+
+QString AppInfo::getAppKey()
+{
+    return QStringLiteral("AT_Axiebdy_Tmtjdvi");
+}
+
+QString AppInfo::getProductName()
+{
+    return QStringLiteral("Veltro教师端");
+}
+
+QString AppInfo::getPlatformType()
+{
+    return QStringLiteral("lecturerWindows");
+}
+
+QString AppInfo::getAppVersion()
+{
+    return QStringLiteral("5.10.0");
+}
+
+int AppInfo::getVersionCode()
+{
+    return kVersionCode;
+}
+
+void AppInfo::setVersionCode(int code)
+{
+    storedVersionCode() = code;
+}
+
+int AppInfo::getCurrentVersionCode()
+{
+    const int code = storedVersionCode();
+    return code != 0 ? code : kVersionCode;
+}
+
+QString AppInfo::getOsName()
+{
+    return QSysInfo::kernelType();
+}
+
+QString AppInfo::getOsVersion()
+{
+    // "6.1.0-18-amd64" reads as 6.1.0; the suffix is the distribution's.
+    return formatOsVersion(getOsName(), QVersionNumber::fromString(QSysInfo::kernelVersion()));
+}
+
+QString AppInfo::formatOsVersion(const QString &osName, const QVersionNumber &version)
+{
+    return QStringLiteral("%1_%2.%3.%4")
+        .arg(osName)
+        .arg(version.majorVersion())
+        .arg(version.minorVersion())
+        .arg(version.microVersion());
+}
+
+void AppInfo::setOrgId(const QString &orgId)
+{
+    OrgIdHolder &holder = orgIdHolder();
+    QMutexLocker lock(&holder.mutex);
+    holder.orgId = orgId;
+}
+
+QString AppInfo::getOrgId()
+{
+    OrgIdHolder &holder = orgIdHolder();
+    QMutexLocker lock(&holder.mutex);
+    return holder.orgId;
+}
