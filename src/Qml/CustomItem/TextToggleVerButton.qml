@@ -1,0 +1,6 @@
+import QtQuick 2.12
+
+// A switch above its label.
+TextToggleBase {
+    switchAbove: true
+}
