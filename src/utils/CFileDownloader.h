@@ -14,4 +14,8 @@ public:
     // suffix, which gets a leading "." when it has none. The file is not
     // created.
     static QString getTempFilePath(const QString &suffix, qint64 name);
+
+    // The cache file of an address when it is there, else "". Never starts a
+    // download.
+    static QString getDownloadedFile(const QString &url);
 };
