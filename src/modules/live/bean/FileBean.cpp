@@ -5,27 +5,9 @@
 #include "modules/live/draws/TQDrawingElement.h"
 #include "modules/live/draws/TQPath.h"
 #include "utils/CFileDownloader.h"
-
-#include <QSet>
+#include "utils/DeleteOnce.h"
 
 #include <climits>
-
-namespace {
-
-// Deletes every pointer of the list that `done` does not hold yet, so that a
-// pointer listed twice is deleted once.
-template <typename T>
-void deleteOnce(const QList<T *> &list, QSet<const void *> &done)
-{
-    for (T *item : list) {
-        if (item && !done.contains(item)) {
-            done.insert(item);
-            delete item;
-        }
-    }
-}
-
-} // namespace
 
 FileBean::FileBean() = default;
 
@@ -44,9 +26,9 @@ FileBean::FileBean(const FileBean &other)
 FileBean::~FileBean()
 {
     QSet<const void *> done;
-    deleteOnce(mOwnedPaths, done);
-    deleteOnce(mOwnedBackgroundElements, done);
-    deleteOnce(mOwnedForegroundElements, done);
+    deleteEachOnce(mOwnedPaths, done);
+    deleteEachOnce(mOwnedBackgroundElements, done);
+    deleteEachOnce(mOwnedForegroundElements, done);
 }
 
 void FileBean::resetDrawings(int tag)

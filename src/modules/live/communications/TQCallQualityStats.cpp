@@ -1,5 +1,7 @@
 #include "modules/live/communications/TQCallQualityStats.h"
 
+#include "modules/live/bean/CourseDetailBean.h"
+#include "modules/live/bean/TQDataModelBean.h"
 #include "utils/TimeUtils.h"
 
 #include <QString>
@@ -193,6 +195,9 @@ TQMediaQualityInfo TQCallQualityStats::describeQuality(int audioState, int video
                                   video.receivedBitrate);
         }
     }
+    const CourseDetailBean *course = TQDataModelBean::m_pOngoingCourse;
+    if (course && !course->isRtcVideoEnabled())
+        info.videoText = "极速模式下无法使用摄像头";
     return info;
 }
 
