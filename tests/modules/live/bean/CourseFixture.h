@@ -6,11 +6,14 @@
 #include <QJsonObject>
 #include <QString>
 
-// The stand-in service's course-detail reply, read from its fixture file.
+// The stand-in service's course-detail reply, read from its fixture file with
+// the server address filled in as the stand-in of scripts/run would.
 inline QByteArray courseDetailReplyBytes()
 {
     QFile file(QStringLiteral(VELTRO_FIXTURE_DIR) + "/biz_mv/edu/v3/courses/getCourseScheduleDetailForLecturer.json");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll().replace("${base}", "http://127.0.0.1:18480");
 }
 
 inline QJsonObject courseDetailFixture()
