@@ -27,13 +27,6 @@ CFileDownloadProgressDialog::CFileDownloadProgressDialog(QWidget *parent)
     m_pTitleLabel->resize(width() - 2 * m_pTitleLabel->x(), m_pTitleLabel->height());
 }
 
-CFileDownloadProgressDialog::~CFileDownloadProgressDialog()
-{
-    // A download still running goes on for the cache, without this receiver.
-    if (m_pCurrentDownloader)
-        m_pCurrentDownloader->disconnect(this);
-}
-
 void CFileDownloadProgressDialog::startDownloader(const QString &fileUrl)
 {
     if (m_pCurrentDownloader)

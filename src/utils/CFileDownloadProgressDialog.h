@@ -21,8 +21,8 @@ class CFileDownloadProgressDialog : public QDialog
     Q_OBJECT
 
 public:
+    // Deleting the dialog during a download leaves the download running into the cache.
     explicit CFileDownloadProgressDialog(QWidget *parent = nullptr);
-    ~CFileDownloadProgressDialog() override;
 
     // Single mode: signals the address when its download ended.
     void downloadUrl(const QString &fileUrl, const QString &title);

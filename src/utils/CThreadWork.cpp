@@ -37,6 +37,17 @@ bool isRealDir(const QFileInfo &info)
     return info.isDir() && !info.isSymLink();
 }
 
+// Every entry of a folder, hidden ones included, by absolute path.
+QStringList entriesOf(const QString &folder)
+{
+    QStringList entries;
+    for (const QFileInfo &entry : QDir(folder).entryInfoList(kEntryFilter)) {
+        if (entry.fileName() != QLatin1String(".") && entry.fileName() != QLatin1String(".."))
+            entries.append(entry.absoluteFilePath());
+    }
+    return entries;
+}
+
 } // namespace
 
 CThreadWork::CThreadWork() = default;
@@ -135,15 +146,21 @@ bool CThreadWork::nextStepReached()
     return true;
 }
 
+bool CThreadWork::walkFolders(const QStringList &folders, QString *current, void (CThreadWork::*walk)(const QString &))
+{
+    for (const QString &folder : folders) {
+        if (isInterruptionRequested())
+            return false;
+        *current = folder;
+        (this->*walk)(folder);
+    }
+    return !isInterruptionRequested();
+}
+
 void CThreadWork::sizeFolders()
 {
-    for (const QString &folder : qAsConst(m_sizeFolders)) {
-        if (isInterruptionRequested())
-            return;
-        m_sizingFolder = folder;
-        sizeWalk(folder);
-    }
-    emit calculateFloderSizeProgress_signal(m_sizingFolder, m_count, m_total, true);
+    if (walkFolders(m_sizeFolders, &m_sizingFolder, &CThreadWork::sizeWalk))
+        emit calculateFloderSizeProgress_signal(m_sizingFolder, m_count, m_total, true);
 }
 
 void CThreadWork::sizeWalk(const QString &path)
@@ -152,11 +169,8 @@ void CThreadWork::sizeWalk(const QString &path)
         return;
     const QFileInfo info(path);
     if (isRealDir(info)) {
-        for (const QFileInfo &entry : QDir(path).entryInfoList(kEntryFilter)) {
-            if (entry.fileName() == QLatin1String(".") || entry.fileName() == QLatin1String(".."))
-                continue;
-            sizeWalk(entry.absoluteFilePath());
-        }
+        for (const QString &entry : entriesOf(path))
+            sizeWalk(entry);
     } else if (info.exists() || info.isSymLink()) {
         ++m_count;
         // A link's target is not part of the cache.
@@ -169,13 +183,8 @@ void CThreadWork::sizeWalk(const QString &path)
 
 void CThreadWork::removeFolders()
 {
-    for (const QString &folder : qAsConst(m_removeFolders)) {
-        if (isInterruptionRequested())
-            return;
-        m_removingFolder = folder;
-        removeWalk(folder);
-    }
-    emit removeFloderProgress_signal(m_removingFolder, m_count, true);
+    if (walkFolders(m_removeFolders, &m_removingFolder, &CThreadWork::removeWalk))
+        emit removeFloderProgress_signal(m_removingFolder, m_count, true);
 }
 
 bool CThreadWork::waitsForUpload(const QString &folder) const
@@ -208,11 +217,8 @@ void CThreadWork::removeWalk(const QString &path)
     if ((info.permissions() & owner) != owner)
         QFile::setPermissions(path, info.permissions() | owner);
 
-    for (const QFileInfo &entry : QDir(path).entryInfoList(kEntryFilter)) {
-        if (entry.fileName() == QLatin1String(".") || entry.fileName() == QLatin1String(".."))
-            continue;
-        removeWalk(entry.absoluteFilePath());
-    }
+    for (const QString &entry : entriesOf(path))
+        removeWalk(entry);
 
     // The folder goes, and so do the parents it leaves empty, but never the
     // data folder itself nor anything outside it.

@@ -44,6 +44,8 @@ private:
     enum Mode { kNone = 0, kPushLog = 1, kFolderSize = 2, kFolderRemoval = 3 };
 
     void pushLogs();
+    // Walks each folder in turn as the current one; false when stopped.
+    bool walkFolders(const QStringList &folders, QString *current, void (CThreadWork::*walk)(const QString &));
     void sizeFolders();
     void removeFolders();
     void sizeWalk(const QString &path);

@@ -3,11 +3,13 @@
 // dialog closes and signals its key exactly once.
 #include "StandInService.h"
 #include "TestLogCapture.h"
+#include "TestPictures.h"
 
 #include "utils/CFileDownloadProgressDialog.h"
 #include "utils/CFileDownloader.h"
 #include "utils/TextMetrics.h"
 
+#include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,6 +45,7 @@ class TestDownloadDialog : public QObject
 private slots:
     void initTestCase();
     void init();
+    void layout();
     void listAlwaysCloses_data();
     void listAlwaysCloses();
     void cachedListNeedsNoRequest();
@@ -68,6 +71,27 @@ void TestDownloadDialog::init()
 {
     m_service.clearRequests();
     m_service.clearReplies();
+}
+
+void TestDownloadDialog::layout()
+{
+    // Sizes in layout units (the width of one CJK character at 9 points).
+    const int u = layoutUnit().width();
+    CFileDownloadProgressDialog dialog;
+    auto *bar = dialog.findChild<QProgressBar *>();
+    auto *title = dialog.findChild<QLabel *>();
+    QCOMPARE(dialog.width(), 20 * u);
+    QCOMPARE(bar->width(), 16 * u);
+    QCOMPARE(bar->x(), 2 * u);
+    QCOMPARE(bar->y(), (dialog.height() - bar->height()) / 2 + u);
+    QCOMPARE(title->pos(), QPoint(u / 2, 0));
+    QCOMPARE(title->width(), dialog.width() - u);
+    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(!dialog.isVisible());
+
+    title->setText(QStringLiteral("正在下载课件"));
+    bar->setValue(40);
+    saveTestPicture(dialog.grab().toImage(), QStringLiteral("download_dialog"));
 }
 
 void TestDownloadDialog::listAlwaysCloses_data()

@@ -38,7 +38,10 @@ bool writeFile(const QString &path, qint64 size)
     return file.write(QByteArray(int(size), 'c')) == size;
 }
 
-QList<Progress> runSizeJob(const QStringList &folders)
+enum Job { kSizes, kRemoval };
+
+// Runs one job to its end; empty when it did not end, or its thread did not.
+QList<Progress> runJob(Job job, const QStringList &folders)
 {
     CThreadWork worker;
     QList<Progress> reports;
@@ -46,24 +49,15 @@ QList<Progress> runSizeJob(const QStringList &folders)
                      [&](QString folder, int count, qlonglong size, bool isEnd) {
                          reports << Progress{folder, count, size, isEnd};
                      });
-    worker.calculateFloderSize(folders);
+    QObject::connect(&worker, &CThreadWork::removeFloderProgress_signal, &worker,
+                     [&](QString folder, int count, bool isEnd) { reports << Progress{folder, count, 0, isEnd}; });
+    if (job == kSizes)
+        worker.calculateFloderSize(folders);
+    else
+        worker.removeFloders(folders);
     if (!QTest::qWaitFor([&] { return !reports.isEmpty() && reports.last().isEnd; }, 10000))
         return {};
     // The thread is over once the job is.
-    if (!QTest::qWaitFor([&] { return worker.isFinished(); }, 5000))
-        return {};
-    return reports;
-}
-
-QList<Progress> runRemovalJob(const QStringList &folders)
-{
-    CThreadWork worker;
-    QList<Progress> reports;
-    QObject::connect(&worker, &CThreadWork::removeFloderProgress_signal, &worker,
-                     [&](QString folder, int count, bool isEnd) { reports << Progress{folder, count, 0, isEnd}; });
-    worker.removeFloders(folders);
-    if (!QTest::qWaitFor([&] { return !reports.isEmpty() && reports.last().isEnd; }, 10000))
-        return {};
     if (!QTest::qWaitFor([&] { return worker.isFinished(); }, 5000))
         return {};
     return reports;
@@ -161,7 +155,7 @@ void TestThreadWork::sizeOfTrees()
         folders << folder;
     }
 
-    const QList<Progress> reports = runSizeJob(folders);
+    const QList<Progress> reports = runJob(kSizes, folders);
     QVERIFY(!reports.isEmpty());
     QCOMPARE(reports.size(), progressCounts.size() + 1);
     const Progress end = reports.last();
@@ -197,7 +191,7 @@ void TestThreadWork::removalClearsCacheButKeepsWaitingRecordings()
     QVERIFY(writeFile(lockedFolder + "/.hidden", 10));
     QVERIFY(QFile::setPermissions(lockedFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
-    const QList<Progress> reports = runRemovalJob(FileUtils::getCacheDirs());
+    const QList<Progress> reports = runJob(kRemoval, FileUtils::getCacheDirs());
     QVERIFY(!reports.isEmpty());
     QCOMPARE(reports.last().count, 5);
     QCOMPARE(reports.last().folder, FileUtils::getCacheDirs().last());
@@ -223,7 +217,7 @@ void TestThreadWork::removalProgressAndParents()
     QVERIFY(writeFile(outside.filePath("keep/walked/f"), 1));
 
     const QString walked = resource + "/a/b";
-    const QList<Progress> reports = runRemovalJob({walked, outside.filePath("keep/walked")});
+    const QList<Progress> reports = runJob(kRemoval, {walked, outside.filePath("keep/walked")});
     QCOMPARE(reports.size(), 3);
     QCOMPARE(reports[0].count, 120);
     QCOMPARE(reports[0].folder, walked);
@@ -247,12 +241,12 @@ void TestThreadWork::linksAreNeverFollowed()
     QVERIFY(QFile::link(outside.filePath("precious"), cache + "/to-folder"));
     QVERIFY(QFile::link(outside.filePath("precious/notes.txt"), cache + "/to-file"));
 
-    const QList<Progress> sizes = runSizeJob({cache});
+    const QList<Progress> sizes = runJob(kSizes, {cache});
     QVERIFY(!sizes.isEmpty());
     QCOMPARE(sizes.last().count, 3);
     QCOMPARE(sizes.last().size, 7);
 
-    const QList<Progress> removed = runRemovalJob({cache});
+    const QList<Progress> removed = runJob(kRemoval, {cache});
     QVERIFY(!removed.isEmpty());
     QCOMPARE(removed.last().count, 3);
     QVERIFY(!QFileInfo::exists(cache));
