@@ -3,10 +3,8 @@
 #include "common/CommonService.h"
 #include "common/remoteconfig/LiveConfig.h"
 #include "common/remoteconfig/RemoteConfig.h"
-#include "modules/coach/course/CourseRequestFactory.h"
-#include "modules/coach/course/CourseRequestParams.h"
-#include "platform/http/ApiPaths.h"
-#include "platform/http/ApiRequestParams.h"
+#include "modules/coach/course/CourseService.h"
+#include "modules/login/UserService.h"
 #include "platform/http/AppInfo.h"
 #include "platform/http/httpRequest.h"
 
@@ -47,16 +45,13 @@ void RemoteConfigViewModel::getLiveConfig()
 
 void RemoteConfigViewModel::updateLiveConfig(int cameraOn, const QString &liveProfileURL, int profileFilter)
 {
-    // CourseService::updateLiveConfig, built here until the course service is merged.
-    execute(CourseRequestFactory::updateLiveConfig(
-                CourseRequestParams::updateLiveConfig(cameraOn, liveProfileURL, profileFilter)),
+    execute(m_pCourseService->updateLiveConfig(cameraOn, liveProfileURL, profileFilter),
             &RemoteConfigViewModel::updateLiveConfigSuccess_slot, &RemoteConfigViewModel::updateLiveConfigFailure_slot);
 }
 
 void RemoteConfigViewModel::getUserAccount()
 {
-    // UserService::getUserAccount, built here until the user service is merged.
-    execute(new httpRequest(ApiPaths::kGetUserAccount, ApiRequestParams::commonParams()),
+    execute(m_pUserService->getUserAccount(),
             &RemoteConfigViewModel::getUserAccountSuccess_slot, &RemoteConfigViewModel::failure_slot);
 }
 

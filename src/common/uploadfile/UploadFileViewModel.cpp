@@ -1,8 +1,7 @@
 #include "common/uploadfile/UploadFileViewModel.h"
 
 #include "common/CommonService.h"
-#include "modules/coach/course/CourseRequestFactory.h"
-#include "modules/coach/course/CourseRequestParams.h"
+#include "modules/coach/course/CourseService.h"
 #include "platform/http/httpRequest.h"
 #include "utils/CImageCompressorUtil.h"
 #include "utils/CLog.h"
@@ -127,9 +126,8 @@ QList<httpRequest *> UploadFileViewModel::pushCourseLog()
     for (const QString &file : qAsConst(files)) {
         if (!claimPack(file))
             continue;
-        // CourseService::pushCourseScheduleStudentLog, built here until the course service is merged.
-        const UploadParams upload = CourseRequestParams::pushCourseScheduleStudentLog(file);
-        httpRequest *request = CourseRequestFactory::pushCourseScheduleStudentLog(upload.params, upload.files);
+        // The service is stateless, so this worker thread may use it too.
+        httpRequest *request = m_pCourseService->pushCourseScheduleStudentLog(file);
         request->setThreadMode();
         request->setRemoveFilesAfterSuccess();
         connect(request, &httpRequest::onThreadSuccess_signal, this, &UploadFileViewModel::pushCourseLogSuccess_slot);

@@ -5,6 +5,8 @@
 #include "TestChildProcess.h"
 
 #include "common/CommonService.h"
+#include "modules/coach/course/CourseService.h"
+#include "modules/login/UserService.h"
 #include "common/remoteconfig/LiveConfig.h"
 #include "common/remoteconfig/RemoteConfig.h"
 #include "common/remoteconfig/RemoteConfigViewModel.h"
@@ -102,6 +104,8 @@ private slots:
 private:
     StandInService m_service;
     CommonService m_commonService;
+    CourseService m_courseService;
+    UserService m_userService;
 };
 
 void TestRemoteConfig::initTestCase()
@@ -195,7 +199,7 @@ void TestRemoteConfig::checkUpgrade()
 
 void TestRemoteConfig::fetchedRemoteConfigIsCurrentAndStored()
 {
-    RemoteConfigViewModel model(&m_commonService, nullptr, nullptr);
+    RemoteConfigViewModel model(&m_commonService, &m_userService, &m_courseService);
     QStringList order;
     UpgradeInfo *handed = nullptr;
     QJsonObject returnResult;
@@ -225,7 +229,7 @@ void TestRemoteConfig::fetchedRemoteConfigIsCurrentAndStored()
 
 void TestRemoteConfig::laterRepliesKeepEarlierUpgradeInfo()
 {
-    RemoteConfigViewModel model(&m_commonService, nullptr, nullptr);
+    RemoteConfigViewModel model(&m_commonService, &m_userService, &m_courseService);
     QList<UpgradeInfo *> handed;
     connect(&model, &RemoteConfigViewModel::upgradeInfoComming_signal, this,
             [&](UpgradeInfo *info) { handed << info; });
@@ -246,7 +250,7 @@ void TestRemoteConfig::laterRepliesKeepEarlierUpgradeInfo()
 
 void TestRemoteConfig::failedFetchChangesNothing()
 {
-    RemoteConfigViewModel model(&m_commonService, nullptr, nullptr);
+    RemoteConfigViewModel model(&m_commonService, &m_userService, &m_courseService);
     model.getRemoteConfig();
     QTRY_VERIFY(RemoteConfig::current() && RemoteConfig::current()->upgradeInfo.currentVersion == "5.10.0");
     const RemoteConfig *before = RemoteConfig::current();
@@ -348,7 +352,7 @@ void TestRemoteConfig::liveFetchInstallsAndStores()
 {
     LiveConfig::updateFromServer({{"live_profile", "old.png"}});
     LiveConfig *earlier = LiveConfig::getInstance();
-    RemoteConfigViewModel model(&m_commonService, nullptr, nullptr);
+    RemoteConfigViewModel model(&m_commonService, &m_userService, &m_courseService);
     QJsonObject received;
     connect(&model, &RemoteConfigViewModel::getLiveConfigSuccess_signal, this,
             [&](QJsonObject &result) { received = result; });
@@ -400,7 +404,7 @@ void TestRemoteConfig::configurationsSurviveARestart()
 
     // Fetched here, then a restart over the same data folder.
     m_service.clearReplies();
-    RemoteConfigViewModel model(&m_commonService, nullptr, nullptr);
+    RemoteConfigViewModel model(&m_commonService, &m_userService, &m_courseService);
     int replies = 0;
     connect(&model, &RemoteConfigViewModel::getRemoteConfigSuccess_signal, this, [&] { ++replies; });
     connect(&model, &RemoteConfigViewModel::getLiveConfigSuccess_signal, this, [&] { ++replies; });

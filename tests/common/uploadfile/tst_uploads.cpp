@@ -6,6 +6,8 @@
 #include "UploadParts.h"
 
 #include "common/CommonService.h"
+#include "modules/coach/course/CourseService.h"
+#include "modules/login/UserService.h"
 #include "common/uploadfile/TQUploadVideoService.h"
 #include "common/uploadfile/UploadFileViewModel.h"
 #include "platform/http/ApiPaths.h"
@@ -105,6 +107,8 @@ private:
     StandInService m_service;
     QTemporaryDir m_dir;
     CommonService m_commonService;
+    CourseService m_courseService;
+    UserService m_userService;
 };
 
 void TestUploads::initTestCase()
@@ -151,7 +155,7 @@ void TestUploads::imageUpload()
     QFETCH(QString, storeKey);
     QFETCH(bool, keySent);
     const QString picture = writePicture(QStringLiteral("board.png"));
-    UploadFileViewModel model(&m_commonService, nullptr);
+    UploadFileViewModel model(&m_commonService, &m_courseService);
     UploadEvents events(&model);
 
     model.uploadImageFile(picture, 3, compress, storeKey);
@@ -188,7 +192,7 @@ void TestUploads::liveImageUpload()
 {
     m_service.setReply(ApiPaths::kLiveConfig, StandInService::Reply::ok({{"live_profile", "p.jpg"}}));
     const QString picture = writePicture(QStringLiteral("me.png"));
-    UploadFileViewModel model(&m_commonService, nullptr);
+    UploadFileViewModel model(&m_commonService, &m_courseService);
     UploadEvents events(&model);
 
     model.uploadLiveImageFile(picture);
@@ -218,7 +222,7 @@ void TestUploads::momentUpload()
     QFETCH(QString, fileUrl);
     m_service.setReply(ApiPaths::kUploadTempFile, StandInService::Reply::ok(returnResult));
     const QString picture = writePicture(QStringLiteral("moment.png"));
-    UploadFileViewModel model(&m_commonService, nullptr);
+    UploadFileViewModel model(&m_commonService, &m_courseService);
     UploadEvents events(&model);
 
     model.uploadMomentImageFile(picture);
@@ -234,7 +238,7 @@ void TestUploads::momentUpload()
 
 void TestUploads::uploadedTempFile()
 {
-    UploadFileViewModel model(&m_commonService, nullptr);
+    UploadFileViewModel model(&m_commonService, &m_courseService);
     UploadEvents events(&model);
     model.getUploadedTempFile(QStringLiteral("k1"));
     QTRY_COMPARE(events.names, QStringList{"getUploadedTempFileSuccess_signal"});
@@ -261,7 +265,7 @@ void TestUploads::failures()
     QFETCH(QString, signal);
     m_service.setReply(path, StandInService::Reply::failure(4107, QStringLiteral("文件过大")));
     const QString picture = writePicture(QStringLiteral("refused.png"));
-    UploadFileViewModel model(&m_commonService, nullptr);
+    UploadFileViewModel model(&m_commonService, &m_courseService);
     UploadEvents events(&model);
 
     switch (operation) {

@@ -6,6 +6,8 @@
 #include "UploadParts.h"
 
 #include "common/CommonService.h"
+#include "modules/coach/course/CourseService.h"
+#include "modules/login/UserService.h"
 #include "common/uploadfile/UploadFileViewModel.h"
 #include "platform/http/ApiPaths.h"
 #include "utils/CHttpClient.h"
@@ -102,6 +104,8 @@ private:
 
     StandInService m_service;
     CommonService m_commonService;
+    CourseService m_courseService;
+    UserService m_userService;
 };
 
 void TestThreadWork::initTestCase()
@@ -288,7 +292,7 @@ void TestThreadWork::logPushSendsThePackAndEnds()
 {
     CLog::log(QStringLiteral("a line for the pack"));
     QVERIFY(writeFile(FileUtils::getDmpDir() + "/2024_01_02_03_04_05.dmp", 1024));
-    UploadFileViewModel model(&m_commonService, nullptr);
+    UploadFileViewModel model(&m_commonService, &m_courseService);
     int successes = 0;
     countSuccesses(model, &successes);
 
@@ -318,7 +322,7 @@ void TestThreadWork::failedLogPackIsSentAgain()
         QFile::remove(pack);
     CLog::log(QStringLiteral("a line for the first pack"));
     m_service.queueReply(ApiPaths::kPushCourseScheduleStudentLog, refusal);
-    UploadFileViewModel model(&m_commonService, nullptr);
+    UploadFileViewModel model(&m_commonService, &m_courseService);
     int successes = 0;
     countSuccesses(model, &successes);
 
