@@ -1,6 +1,17 @@
 #include "modules/live/bean/CourseDetailBean.h"
 
 #include "actions/TQActionHelpers.h"
+#include "actions/control/TQControlBulkMessage.h"
+#include "actions/drawing/TQDrawActionDrawCircle.h"
+#include "actions/drawing/TQDrawActionDrawImage.h"
+#include "actions/drawing/TQDrawingActionDrawText.h"
+#include "actions/drawing/TQDrawingActionLine.h"
+#include "actions/drawing/TQDrawingActionMoveUpDown.h"
+#include "actions/drawing/TQDrawingActionNone.h"
+#include "actions/drawing/TQDrawingActionRestore.h"
+#include "actions/drawing/TQDrawingActionSave.h"
+#include "actions/drawing/TQDrawingActionSelectMaterial.h"
+#include "actions/drawing/TQDrawingActionTurnPage.h"
 #include "modules/live/bean/CParticipantBean.h"
 #include "modules/live/bean/MaterialDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
@@ -8,6 +19,7 @@
 #include "modules/live/broadcast/TQLiveStreamInfo.h"
 #include "modules/live/broadcast/TQStageTimeTracker.h"
 #include "modules/live/communications/TQCallQualityStats.h"
+#include "modules/live/communications/TQLateRequestFetch.h"
 #include "modules/login/LoginManager.h"
 #include "utils/CDataHelper.h"
 #include "utils/CLog.h"
@@ -21,6 +33,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <typeinfo>
 
 namespace {
 
@@ -130,6 +144,7 @@ CourseDetailBean::CourseDetailBean(const QJsonObject &returnResult)
 CourseDetailBean::~CourseDetailBean()
 {
     CLog::printf("CourseDetailBean::~CourseDetailBean destructed");
+    clearDrawingHistory();
     QSet<const void *> done;
     deleteEachOnce(course_materials, done);
     deleteEachOnce(mExtraMaterials, done);
@@ -533,6 +548,7 @@ std::pair<qint64, int> CourseDetailBean::getDefaultMaterialAndPage() const
 
 void CourseDetailBean::clearDrawings()
 {
+    clearDrawingHistory();
     if (course_materials.isEmpty())
         return;
     int position = 0;
@@ -655,4 +671,276 @@ QString CourseDetailBean::getClassSessionId()
     return fillPlaceholders(QStringLiteral("%1_%2_%3_%4"),
                             {QString::fromStdString(course_schedule_id), QString::number(lecturer ? lecturer->mUserId : 0),
                              QString::fromStdString(mDeviceId), QString::number(mClassEntryStamp)});
+}
+
+// Drawing-action history ----------------------------------------------------
+
+namespace {
+
+template <typename T>
+bool isExactly(const TQDrawingAction *action)
+{
+    return action && typeid(*action) == typeid(T);
+}
+
+} // namespace
+
+TQDrawingAction *CourseDetailBean::drawingActionAt(int position) const
+{
+    if (position < 0 || position >= getDrawingActionCount())
+        return nullptr;
+    return mDrawingHistory[static_cast<size_t>(position)];
+}
+
+void CourseDetailBean::makeEmpty(int position)
+{
+    TQDrawingAction *&slot = mDrawingHistory[static_cast<size_t>(position)];
+    delete slot;
+    slot = new TQDrawingActionNone(position);
+}
+
+void CourseDetailBean::addDrawingAction(TQDrawingAction *action, int index)
+{
+    if (!action)
+        return;
+    if (index != -1) {
+        if (index < 0 || index >= getDrawingActionCount()) {
+            CLog::printf("LiveBroadcast: out of boundary index %d, total is %d", index, getDrawingActionCount());
+            return;
+        }
+        TQDrawingAction *&slot = mDrawingHistory[static_cast<size_t>(index)];
+        if (slot != action)
+            delete slot;
+        slot = action;
+        return;
+    }
+
+    mDrawingHistory.push_back(action);
+    if (dynamic_cast<TQDrawingActionLine *>(action))
+        extraProcessingForLine(action);
+    else if (isExactly<TQDrawingActionMoveUpDown>(action))
+        extraProcessingForMoveUpDown();
+    else if (isExactly<TQDrawingActionTurnPage>(action) || isExactly<TQDrawingActionSelectMaterial>(action))
+        extraProcessingForPageTrace();
+    else if (isExactly<TQDrawingActionRestore>(action))
+        extraProcessingForRestore();
+    else if (isExactly<TQDrawingActionSave>(action))
+        extraProcessingForSave();
+    else if (isExactly<TQDrawActionDrawImage>(action))
+        extraProcessingForDrawImage();
+    else if (isExactly<TQDrawingActionDrawText>(action))
+        extraProcessingForDrawText();
+}
+
+void CourseDetailBean::stampAuthor(TQDrawingAction *action)
+{
+    const int self = LoginManager::getUserID().toInt();
+    if (action->senderId != self)
+        action->senderId = self;
+}
+
+void CourseDetailBean::extraProcessingForLine(TQDrawingAction *action)
+{
+    const auto *line = static_cast<const TQDrawingActionLine *>(action);
+    // A pointer stroke leaves no mark on the board: nothing to replay.
+    if (line->brush.isType7()) {
+        makeEmpty(getDrawingActionCount() - 1);
+        return;
+    }
+    stampAuthor(action);
+}
+
+void CourseDetailBean::extraProcessingForMoveUpDown()
+{
+    // Only the newest of a run of scrolls matters for the replay.
+    const int n = getDrawingActionCount();
+    int oldest = -1;
+    for (int i = n - 2; i > n - 10 && i > 0; --i) {
+        const TQDrawingAction *a = mDrawingHistory[static_cast<size_t>(i)];
+        const bool scroll = isExactly<TQDrawingActionMoveUpDown>(a);
+        if (!scroll && !isExactly<TQDrawingActionSave>(a) && !isExactly<TQDrawingActionNone>(a))
+            break;
+        if (scroll)
+            oldest = i;
+    }
+    if (oldest >= 0) {
+        for (int i = oldest; i <= n - 2; ++i)
+            makeEmpty(i);
+    }
+    stampAuthor(mDrawingHistory.back());
+}
+
+void CourseDetailBean::extraProcessingForPageTrace()
+{
+    const int n = getDrawingActionCount();
+    const TQDrawingAction *action = mDrawingHistory.back();
+    const int32_t material = action->materialId;
+    int32_t page = 0;
+    if (const auto *turn = dynamic_cast<const TQDrawingActionTurnPage *>(action))
+        page = turn->targetPage;
+
+    int32_t start = n - 1;
+    for (TQPageVisitTrace &trace : mPageVisitTraces) {
+        if (trace.materialRef == mCurrentTraceMaterial && trace.targetPageNum == mCurrentTracePage)
+            trace.lastIndex = n - 1;
+        if (trace.materialRef == material && trace.targetPageNum == page && trace.minDrawStartingIndex < start)
+            start = trace.minDrawStartingIndex;
+    }
+    CLog::printf("CourseDetailBean::extraProcessingForPageTrace TQPageVisitTrace targetPageNum=%d "
+                 "minDrawStartingIndex=%d",
+                 page, start);
+    mPageVisitTraces.append(TQPageVisitTrace{material, page, start, n - 1});
+    mCurrentTraceMaterial = material;
+    mCurrentTracePage = page;
+}
+
+void CourseDetailBean::extraProcessingForRestore()
+{
+    // The strokes a restore undoes, and earlier restores to the same save,
+    // leave the history.
+    const int n = getDrawingActionCount();
+    const auto *restore = static_cast<const TQDrawingActionRestore *>(mDrawingHistory.back());
+    mRestoreMarks[restore->drawingIndex] = 1;
+    const int target = restore->snapshotId;
+
+    int start = INT32_MAX;
+    for (int i = n - 1; i >= n - 100 && i > 0; --i) {
+        const TQDrawingAction *a = mDrawingHistory[static_cast<size_t>(i)];
+        if (isExactly<TQDrawingActionRestore>(a) && static_cast<const TQDrawingActionRestore *>(a)->snapshotId == target)
+            start = i;
+        else if (isExactly<TQDrawingActionSave>(a) && a->drawingIndex == target)
+            start = i + 1;
+        if (!dynamic_cast<const TQDrawingActionLine *>(a) && !isExactly<TQDrawActionDrawCircle>(a)
+            && !isExactly<TQDrawActionDrawImage>(a) && !isExactly<TQDrawingActionRestore>(a)
+            && !isExactly<TQDrawingActionNone>(a))
+            break;
+    }
+    for (int i = start; i <= n - 2; ++i)
+        makeEmpty(i);
+}
+
+void CourseDetailBean::extraProcessingForDrawImage()
+{
+    const int n = getDrawingActionCount();
+    if (n <= 1)
+        return;
+    const auto *image = static_cast<const TQDrawActionDrawImage *>(mDrawingHistory[static_cast<size_t>(n - 1)]);
+    const TQDrawingAction *before = mDrawingHistory[static_cast<size_t>(n - 2)];
+    if (isExactly<TQDrawActionDrawImage>(before) && image->elementId != 0
+        && static_cast<const TQDrawActionDrawImage *>(before)->elementId == image->elementId)
+        makeEmpty(n - 2);
+}
+
+void CourseDetailBean::extraProcessingForDrawText()
+{
+    // The board shows one text per element, the newest: an earlier text of the
+    // same element is what becomes pointless. (Emptying every new text would
+    // leave late students without any board text.)
+    const int n = getDrawingActionCount();
+    const auto *text = static_cast<const TQDrawingActionDrawText *>(mDrawingHistory.back());
+    const auto known = mTextPositions.find(text->elementId);
+    if (known != mTextPositions.end()) {
+        const TQDrawingAction *earlier = drawingActionAt(known->second);
+        if (known->second < n - 1 && isExactly<TQDrawingActionDrawText>(earlier)
+            && static_cast<const TQDrawingActionDrawText *>(earlier)->elementId == text->elementId)
+            makeEmpty(known->second);
+    }
+    mTextPositions[text->elementId] = n - 1;
+}
+
+void CourseDetailBean::mergeLineActions(int position)
+{
+    TQDrawingAction *later = drawingActionAt(position);
+    if (!isExactly<TQDrawingActionLine>(later))
+        return;
+    for (int q = position - 1; q >= position - 70 && q >= 0; --q) {
+        TQDrawingAction *earlier = mDrawingHistory[static_cast<size_t>(q)];
+        if (isExactly<TQDrawingActionNone>(earlier))
+            continue;
+        if (!dynamic_cast<TQDrawingActionLine *>(earlier))
+            return;
+        TQDrawingAction *merged = earlier->mergeWith(later);
+        if (dynamic_cast<TQDrawingActionLine *>(merged)) {
+            mDrawingHistory[static_cast<size_t>(q)] = merged;
+            delete earlier;
+            // The sender works on copies, so the later piece is the history's alone.
+            makeEmpty(position);
+        } else {
+            delete merged;
+        }
+        return;
+    }
+}
+
+int CourseDetailBean::getProperStartIndex(int start, int end) const
+{
+    const int last = getDrawingActionCount() - 1;
+    if (start < 0)
+        start = 0;
+    if (end == 0 || static_cast<unsigned>(end) > static_cast<unsigned>(last))
+        end = last;
+    if (end < start + 10)
+        return start;
+
+    int result = last;
+    QList<TQPageVisitTrace> recent;
+    if (!mPageVisitTraces.isEmpty())
+        recent.append(mPageVisitTraces.last());
+    if (mPageVisitTraces.size() > 1)
+        recent.append(mPageVisitTraces.at(mPageVisitTraces.size() - 2));
+    for (const TQPageVisitTrace &visit : recent) {
+        bool matched = false;
+        for (const TQPageVisitTrace &trace : mPageVisitTraces) {
+            if (!matched && trace.materialRef == visit.materialRef && trace.targetPageNum == visit.targetPageNum)
+                matched = true;
+            if (matched && trace.minDrawStartingIndex < result)
+                result = trace.minDrawStartingIndex;
+        }
+    }
+    return result;
+}
+
+TQControlBulkMessage *CourseDetailBean::buildBulkMessage(TQLateRequestFetch &fetch, bool fastMode)
+{
+    const int size = getDrawingActionCount();
+    if (fetch.start >= size || fetch.start > fetch.end || fetch.start < 0)
+        return nullptr;
+
+    const int first = fetch.start;
+    std::string text;
+    std::string one;
+    while (fetch.start <= fetch.end && fetch.start < size && text.size() < static_cast<size_t>(kBulkTextChars)) {
+        mDrawingHistory[static_cast<size_t>(fetch.start)]->toString(one);
+        text += ',';
+        text += one;
+        ++fetch.start;
+    }
+
+    auto *message = new TQControlBulkMessage;
+    message->isFastMode = fastMode;
+    message->mProperStartIndex = fetch.properStart;
+    message->mMaxIndex = size - 1;
+    message->mDrawingText = std::move(text);
+    message->isEnd = fetch.start > fetch.end;
+    message->mArrayOfUserIds = fetch.uids;
+    CLog::printf("BulkMsg108: mProperStartIndex=%d mMaxIndex=%d, bulkDraw start-end(%d, %d)",
+                 message->mProperStartIndex, message->mMaxIndex, first, fetch.start - 1);
+    return message;
+}
+
+void CourseDetailBean::deleteDrawingActions()
+{
+    for (TQDrawingAction *action : mDrawingHistory)
+        delete action;
+    mDrawingHistory.clear();
+    mTextPositions.clear();
+}
+
+void CourseDetailBean::clearDrawingHistory()
+{
+    deleteDrawingActions();
+    mRestoreMarks.clear();
+    mPageVisitTraces.clear();
+    mCurrentTraceMaterial = -1;
+    mCurrentTracePage = -1;
 }

@@ -4,6 +4,7 @@
 #include "actions/message/TQStudentDurationAction.h"
 #include "modules/live/bean/CourseBaseDetailBean.h"
 #include "modules/live/bean/RecordBean.h"
+#include "modules/live/bean/TQPageVisitTrace.h"
 #include "modules/live/bean/TQSingleNewStudentInfo.h"
 #include "modules/live/bean/TQTeacherMessageLogs.h"
 
@@ -11,15 +12,21 @@
 #include <QList>
 #include <QString>
 
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 class CParticipantBean;
 class MaterialDetailBean;
 class TQCallQualityStats;
+class TQControlBulkMessage;
+class TQDrawingAction;
 class TQInClassMessage;
+struct TQLateRequestFetch;
 class TQLiveStreamInfo;
 class TQStageTimeTracker;
 
@@ -102,6 +109,30 @@ public:
     // (material id, page index) of the first page showing `url`; (-1, -1) when none.
     std::pair<qint64, int> findMaterialPageByUrl(const QString &url) const;
     bool hasMaterial(const MaterialDetailBean *material) const;
+
+    // Drawing-action history ------------------------------------------------
+    // A chunk of a late student's replay carries about this many characters
+    // of action text (the last action may pass it).
+    static constexpr int kBulkTextChars = 9600;
+
+    int getDrawingActionCount() const { return static_cast<int>(mDrawingHistory.size()); }
+    // index -1 appends and thins the history by the action's class; an index
+    // of the history replaces (and deletes) the action there. Takes ownership
+    // of `action` unless the index is out of range (logged, caller keeps it).
+    void addDrawingAction(TQDrawingAction *action, int index);
+    // Joins the line at `position` with the nearest earlier line within 70
+    // positions (only empty actions between); the later position becomes empty.
+    void mergeLineActions(int position);
+    // Where a late student's board has to be replayed from for [start, end].
+    int getProperStartIndex(int start, int end) const;
+    // The next chunk of `fetch`'s range (advancing fetch.start), or null when
+    // the range is empty or exhausted. The caller owns the message.
+    TQControlBulkMessage *buildBulkMessage(TQLateRequestFetch &fetch, bool fastMode);
+    void clearDrawingHistory();
+    void deleteDrawingActions();
+    bool hasMoreThanFiveDrawingActions() const { return mDrawingHistory.size() > 5; }
+    // Null outside the history.
+    TQDrawingAction *drawingActionAt(int position) const;
 
     // Public messages ------------------------------------------------------
     // Takes ownership of `message`.
@@ -189,17 +220,37 @@ public:
     QList<CParticipantBean *> mArrayOfNewlyAddedStudents;
     // One of course_materials, or null.
     MaterialDetailBean *m_pOngoingMaterial = nullptr;
-    // (The drawing-action history and its restore marks belong here.)
+    // Position = drawing index; owned. Thinned positions hold empty actions.
+    std::vector<TQDrawingAction *> mDrawingHistory;
+    // Drawing indexes of the appended restores.
+    std::map<int, int> mRestoreMarks;
     std::unordered_map<int, CParticipantBean *> mUserMap;
     std::unordered_map<std::string, std::unique_ptr<TQStudentDurationAction>> mLatestDurationActions;
     std::unordered_map<std::string, std::unique_ptr<TQSingleNewStudentInfo>> mNewStudentInfos;
-    // (The page-visit traces belong here.)
+    QList<TQPageVisitTrace> mPageVisitTraces;
+    int32_t mCurrentTraceMaterial = -1;
+    int32_t mCurrentTracePage = -1;
     QList<TQInClassMessage *> mPublicMessages;
     bool mDefaultStudentAudioOn = true;
     TQTeacherMessageLogs mTeacherMessageLogs;
     std::unique_ptr<TQStageTimeTracker> mStageTimeTracker;
 
 private:
+    // Deletes the action at `position` and holds the place with an empty one.
+    void makeEmpty(int position);
+    void extraProcessingForLine(TQDrawingAction *line);
+    void extraProcessingForMoveUpDown();
+    void extraProcessingForPageTrace();
+    void extraProcessingForRestore();
+    void extraProcessingForSave() {}
+    void extraProcessingForDrawImage();
+    void extraProcessingForDrawText();
+    // The author stamp of lines and scrolls: the signed-in teacher.
+    static void stampAuthor(TQDrawingAction *action);
+
+    // Newest text action's position for each text element on the board.
+    std::unordered_map<int, int> mTextPositions;
+
     QList<CParticipantBean *> *listOfRoleGroup(int group);
     void readParticipants(const QJsonValue &array, QList<CParticipantBean *> &list, int skipUserId, bool skip);
 
