@@ -100,7 +100,9 @@ Rectangle {
                  : "#999999"
         }
 
-        ClickArea {
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.PointingHandCursor
             onClicked: {
                 if (model.liveValid)
                     theMainWindow.gotoVideoWindow(model.courseId, model.courseScheduleId, model.startType)

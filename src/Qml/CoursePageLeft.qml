@@ -151,30 +151,38 @@ Flickable {
                 }
             }
 
-            Row {
+            Item {
                 id: refreshEntry
                 objectName: "refreshEntry"
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
-                spacing: root.unit / 3
+                width: refreshRow.width
+                height: refreshRow.height
 
-                Image {
-                    anchors.verticalCenter: parent.verticalCenter
-                    width: 1.3 * root.unit
-                    height: width
-                    source: "qrc:/res/flush.png"
-                    smooth: true
-                    mipmap: true
+                Row {
+                    id: refreshRow
+                    spacing: root.unit / 3
+
+                    Image {
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 1.3 * root.unit
+                        height: width
+                        source: "qrc:/res/flush.png"
+                        smooth: true
+                        mipmap: true
+                    }
+
+                    StandardText {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: "刷新课程"
+                        color: "#3A78E6"
+                        font.pointSize: 10
+                    }
                 }
 
-                StandardText {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: "刷新课程"
-                    color: "#3A78E6"
-                    font.pointSize: 10
-                }
-
-                ClickArea {
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
                     onClicked: root.refreshFromEntry()
                 }
             }

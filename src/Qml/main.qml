@@ -127,7 +127,9 @@ Rectangle {
                 }
             }
 
-            ClickArea {
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
                 onClicked: root.toggleMenu()
             }
         }
