@@ -136,20 +136,19 @@ void TestStandInProgram::courseDetailWithPages()
     const QJsonObject detail = call(CourseRequestFactory::getCourseScheduleDetailForLecturer(
         CourseRequestParams::getCourseScheduleDetailForLecturer(30001, 0)));
     QCOMPARE(detail.value("course_schedule_id").toString(), QStringLiteral("30001"));
-    QCOMPARE(detail.value("participants").toArray().size(), 3);
+    QCOMPARE(detail.value("participants").toArray().size(), 4);
     const QJsonArray pages = detail.value("course_materials").toArray().at(0).toObject().value("file_items").toArray();
-    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages.size(), 3);
     QNetworkAccessManager manager;
     for (const QJsonValue &page : pages) {
         const QString url = page.toObject().value("file_url").toString();
-        QVERIFY2(url.startsWith(m_base + QStringLiteral("/files/pages/")), qPrintable(url));
+        QVERIFY2(url.startsWith(m_base + QStringLiteral("/files/course/")), qPrintable(url));
         QScopedPointer<QNetworkReply> reply(manager.get(QNetworkRequest(QUrl(url))));
         QSignalSpy finished(reply.data(), &QNetworkReply::finished);
         QVERIFY(reply->isFinished() || finished.wait(5000));
         const QByteArray bytes = reply->readAll();
         QCOMPARE(QByteArray::number(bytes.size()), page.toObject().value("file_size").toString().toUtf8());
-        const QImage image = QImage::fromData(bytes);
-        QCOMPARE(image.size(), QSize(960, 540));
+        QVERIFY(!QImage::fromData(bytes).isNull());
     }
 }
 

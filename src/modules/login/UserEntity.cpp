@@ -2,18 +2,11 @@
 
 #include "modules/login/EntityList.h"
 #include "utils/CDataHelper.h"
+#include "utils/JsonField.h"
 
 namespace {
 
-// The JSON key of each field, read with the conversion of its type.
-template <typename T>
-struct Field
-{
-    const char *key;
-    T UserEntity::*member;
-};
-
-const Field<QString> kTextFields[] = {
+const JsonField<UserEntity, QString> kTextFields[] = {
     {"user_id", &UserEntity::user_id},
     {"user_nick_name", &UserEntity::user_nick_name},
     {"mobile_phone", &UserEntity::mobile_phone},
@@ -47,7 +40,7 @@ const Field<QString> kTextFields[] = {
     {"wx_union_id", &UserEntity::wx_union_id},
 };
 
-const Field<int> kIntFields[] = {
+const JsonField<UserEntity, int> kIntFields[] = {
     {"curr_school_year", &UserEntity::curr_school_year},
     {"user_type", &UserEntity::user_type},
     {"individual", &UserEntity::individual},
@@ -63,10 +56,8 @@ UserEntity::UserEntity(const QJsonObject &json)
     : camera_on(CDataHelper::jsonValueToInt(json.value(QStringLiteral("camera_on"))) != 0)
     , orgs(entityListFromJson<OrgEntity>(json.value(QStringLiteral("orgs"))))
 {
-    for (const Field<QString> &field : kTextFields)
-        this->*field.member = CDataHelper::jsonValueToString(json.value(QLatin1String(field.key)));
-    for (const Field<int> &field : kIntFields)
-        this->*field.member = CDataHelper::jsonValueToInt(json.value(QLatin1String(field.key)));
+    readJsonFields(*this, json, kTextFields, CDataHelper::jsonValueToString);
+    readJsonFields(*this, json, kIntFields, CDataHelper::jsonValueToInt);
 }
 
 QJsonArray UserEntity::orgsToJson() const

@@ -10,6 +10,9 @@ class TQInClassMessage
 public:
     TQInClassMessage() = default;
 
+    // A debug text of every field (UTF-8).
+    std::string toString() const;
+
     // UTF-8.
     std::string mMessageBody;
     int mFromUserID = 0;

@@ -1,0 +1,3 @@
+#include "modules/live/bean/TQDataModelBean.h"
+
+CourseDetailBean *TQDataModelBean::m_pOngoingCourse = nullptr;

@@ -1,0 +1,3 @@
+#include "modules/live/popover/TQPopoverRequestData.h"
+
+TQPopoverRequestData::~TQPopoverRequestData() = default;
