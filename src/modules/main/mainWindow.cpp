@@ -3,7 +3,12 @@
 #include "base/dialog/CDialogManager.h"
 #include "modules/live/broadcast/LiveWindowFactory.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
+#include "modules/coach/course/CourseService.h"
+#include "modules/coach/course/CourseViewModel.h"
 #include "modules/login/LoginManager.h"
+#include "modules/login/LoginViewModel.h"
+#include "modules/login/TeacherInfoViewModel.h"
+#include "modules/login/UserService.h"
 #include "platform/http/AppInfo.h"
 #include "platform/http/httpRequest.h"
 #include "utils/CCustomNetworkAccessManagerFactory.h"
@@ -56,6 +61,12 @@ std::string perUserKey(const char *name)
     return LoginManager::getUserID().toStdString() + name;
 }
 
+// A token never reaches the log; whether there was one does.
+QString maskedSecret(const QString &secret)
+{
+    return secret.isEmpty() ? QString() : QStringLiteral("***");
+}
+
 QString compactJson(const QJsonArray &array)
 {
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
@@ -86,7 +97,14 @@ mainWindow::~mainWindow()
     delete m_viewContainer;
     m_viewContainer = nullptr;
     m_view = nullptr;
-    delete m_globalConfig;
+
+    // A request still under way only loses its receiver with these.
+    m_courseViewModel.reset();
+    m_courseService.reset();
+    m_loginViewModel.reset();
+    m_teacherInfoViewModel.reset();
+    m_userService.reset();
+    m_globalConfig.reset();
 }
 
 void mainWindow::init()
@@ -102,7 +120,7 @@ void mainWindow::initView()
     setAttribute(Qt::WA_DeleteOnClose);
     resize(kWindowWidth, kWindowHeight);
 
-    m_globalConfig = new GlobalConfig(nullptr);
+    m_globalConfig = std::make_unique<GlobalConfig>(nullptr);
 
     m_view = new QQuickView();
     m_view->setColor(Qt::transparent);
@@ -113,7 +131,7 @@ void mainWindow::initView()
     QQmlContext *context = m_view->rootContext();
     context->setContextProperty(QStringLiteral("theMainWindow"), this);
     context->setContextProperty(QStringLiteral("hostName"), webAddress(true));
-    context->setContextProperty(QStringLiteral("config"), m_globalConfig);
+    context->setContextProperty(QStringLiteral("config"), m_globalConfig.get());
     m_view->setSource(QUrl(QStringLiteral("qrc:///Qml/main.qml")));
     for (const QQmlError &error : m_view->errors())
         CLog::error(error.toString(), tag("mainWindow::initView"));
@@ -131,20 +149,47 @@ void mainWindow::initView()
 
 void mainWindow::initViewModels()
 {
+    m_courseService = std::make_unique<CourseService>();
+    m_courseViewModel = std::make_unique<CourseViewModel>(m_courseService.get());
+    m_userService = std::make_unique<UserService>();
+    m_loginViewModel = std::make_unique<LoginViewModel>(m_userService.get());
+    m_teacherInfoViewModel = std::make_unique<TeacherInfoViewModel>(m_userService.get());
+
+    CourseViewModel *course = m_courseViewModel.get();
+    connect(course, &CourseViewModel::getPastCourseSchedulesSuccess_signal, this,
+            &mainWindow::handleGetPastCourseListSuccess_slot);
+    connect(course, &CourseViewModel::getNewCourseSchedulesSuccess_signal, this,
+            &mainWindow::handleGetNewCourseListSuccess_slot);
+    connect(course, &CourseViewModel::failure_signal, this, &mainWindow::failure_slot);
+
+    LoginViewModel *login = m_loginViewModel.get();
+    connect(login, &LoginViewModel::failure_signal, this, &mainWindow::failure_slot);
+    connect(login, &LoginViewModel::getVerifyCodeSuccess_signal, this, &mainWindow::getVerifyCodeSuccess_slot);
+    connect(login, &LoginViewModel::loginSuccess_signal, this, &mainWindow::loginSuccess_slot);
+    connect(login, &LoginViewModel::loginFailure_signal, this, &mainWindow::loginFailure_slot);
+
+    TeacherInfoViewModel *teacher = m_teacherInfoViewModel.get();
+    connect(teacher, &TeacherInfoViewModel::failure_signal, this, &mainWindow::failure_slot);
+    connect(teacher, &TeacherInfoViewModel::getLectureInfoSuccess_signal, this,
+            &mainWindow::getLectureInfoSuccess_slot);
+    connect(teacher, &TeacherInfoViewModel::getUserAccouintSuccess_signal, this,
+            &mainWindow::getUserAccountSuccess_slot);
 }
 
 void mainWindow::checkLogin()
 {
     if (LoginManager::isLogin()) {
         CLog::printf("mainWindow::checkLogin try to login by token %s, %s", qPrintable(LoginManager::getUserID()),
-                     qPrintable(LoginManager::getToken()));
+                     qPrintable(maskedSecret(LoginManager::getToken())));
         m_userLogin = false;
         emit updateLoadingState_signal(true, QStringLiteral("登录中..."));
+        m_loginViewModel->loginByToken(LoginManager::getMobilePhone(), LoginManager::getUserID(),
+                                       LoginManager::getToken());
         return;
     }
     CLog::printf("mainWindow::checkLogin phonenumber %s, userID %s, token %s",
                  qPrintable(LoginManager::getMobilePhone()), qPrintable(LoginManager::getUserID()),
-                 qPrintable(LoginManager::getToken()));
+                 qPrintable(maskedSecret(LoginManager::getToken())));
 }
 
 QPair<QString, QString> mainWindow::weekSchedulePeriod()
@@ -168,7 +213,9 @@ QString mainWindow::webAddress(bool plain)
 void mainWindow::initCourseScheduleList()
 {
     const QPair<QString, QString> period = weekSchedulePeriod();
-    Q_UNUSED(period)
+    m_courseViewModel->getNewCourseSchedules(period.first, period.second);
+    // The server chooses the range of the finished ones.
+    m_courseViewModel->getPastCourseSchedules(QString(), QString());
 }
 
 void mainWindow::handleGetNewCourseListSuccess_slot(QJsonObject &reply)
@@ -275,6 +322,7 @@ void mainWindow::getVerificationCode(const QString &phoneNumber)
         toast(QStringLiteral("手机号错误"));
         return;
     }
+    m_loginViewModel->getVerificationCode(phoneNumber);
 }
 
 void mainWindow::getVerifyCodeSuccess_slot(int forLogin)
@@ -310,6 +358,10 @@ bool mainWindow::login(const QString &phoneNumber, const QString &verificationCo
         return false;
     }
     m_userLogin = true;
+    if (!verificationCode.isEmpty())
+        m_loginViewModel->loginByVerificationCode(phoneNumber, verificationCode);
+    else
+        m_loginViewModel->loginByPassword(phoneNumber, password);
     return true;
 }
 
@@ -333,9 +385,13 @@ void mainWindow::loginSuccess_slot()
               logTag);
     if (!initOrgs()) {
         CLog::log(QStringLiteral("initOrgs failed"), logTag);
+        // The teacher signs in on the page, which the overlay must not cover.
+        emit updateLoadingState_signal(false);
         return;
     }
     initCourseScheduleList();
+    m_teacherInfoViewModel->getUserAccount();
+    m_teacherInfoViewModel->getLectureInfo();
 
     const AccountEntity *account = LoginManager::getCurrentUser();
     emit loginSuccess_signal(account ? account->accountDetails.toLoginUserJson() : QJsonObject());

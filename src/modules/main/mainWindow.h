@@ -134,15 +134,15 @@ private:
     int m_forLogin = 0;
     TQLiveBroadCastActivity *m_liveWindow = nullptr; // deletes itself
     CommonService *m_commonService = nullptr;
-    CourseViewModel *m_courseViewModel = nullptr;
-    CourseService *m_courseService = nullptr;
-    UserService *m_userService = nullptr;
-    LoginViewModel *m_loginViewModel = nullptr;
-    TeacherInfoViewModel *m_teacherInfoViewModel = nullptr;
+    std::unique_ptr<CourseViewModel> m_courseViewModel;
+    std::unique_ptr<CourseService> m_courseService;
+    std::unique_ptr<UserService> m_userService;
+    std::unique_ptr<LoginViewModel> m_loginViewModel;
+    std::unique_ptr<TeacherInfoViewModel> m_teacherInfoViewModel;
     UploadFileViewModel *m_uploadFileViewModel = nullptr;
     RemoteConfigViewModel *m_remoteConfigViewModel = nullptr;
     CFileDownloadProgressDialog *m_downloadDialog = nullptr;
-    GlobalConfig *m_globalConfig = nullptr;
+    std::unique_ptr<GlobalConfig> m_globalConfig;
     int m_loginErrorCount = 0;
     bool m_userLogin = false;
     int m_cacheItemCount = -1;

@@ -7,6 +7,8 @@
 #include "TestLogCapture.h"
 #include "TopLevelWidgets.h"
 
+#include "utils/TimeUtils.h"
+
 #include "base/dialog/CToast.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/login/LoginManager.h"
@@ -74,6 +76,15 @@ int cards(mainWindow *window, const QString &repeater)
     return object ? object->property("count").toInt() : -1;
 }
 
+// Positioners place their items when the next frame is made; wait for it
+// so that positions read now are those on the screen.
+void waitForFrame(mainWindow *window)
+{
+    QSignalSpy frame(window->quickView(), &QQuickWindow::frameSwapped);
+    window->quickView()->update();
+    frame.wait(2000);
+}
+
 void collect(QQuickItem *parent, const QString &name, QList<QQuickItem *> &found)
 {
     for (QQuickItem *child : parent->childItems()) {
@@ -86,6 +97,7 @@ void collect(QQuickItem *parent, const QString &name, QList<QQuickItem *> &found
 // The visible items of that name from top to bottom of the page.
 QList<QQuickItem *> itemsTopDown(mainWindow *window, const QString &name)
 {
+    waitForFrame(window);
     QList<QQuickItem *> found;
     collect(window->quickView()->rootObject(), name, found);
     std::sort(found.begin(), found.end(), [](QQuickItem *a, QQuickItem *b) {
@@ -103,9 +115,25 @@ QQuickItem *enterButton(mainWindow *window, int row)
 
 void click(mainWindow *window, QQuickItem *target)
 {
+    waitForFrame(window);
     const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(window->quickView(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }
+
+QString text(mainWindow *window, const QString &name)
+{
+    QObject *object = item(window, name);
+    return object ? object->property("text").toString() : QStringLiteral("<no %1>").arg(name);
+}
+
+bool visible(mainWindow *window, const QString &name)
+{
+    QQuickItem *found = item(window, name);
+    return found && found->isVisible();
+}
+
+const QString kLoginCheck = QStringLiteral("biz_mv/edu/user/loginCheck");
+const QString kScheduleList = QStringLiteral("biz_mv/edu/v3/courses/getCourseSchedulesForLecturer");
 
 } // namespace
 
@@ -115,8 +143,15 @@ class TestMainWindow : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
-    void cardsFromTheListReplies();
+    void startWithStoredAccountListsCourses();
+    void startWithoutAccountShowsSignIn();
+    void tokenRejectedLeavesSignInPage();
+    void storedAccountWithoutOrganisationChoice();
+    void passwordLockOut();
+    void refreshEntryPaceAndFailure();
+    void emptyListReplies();
     void openAndCloseClass();
     void cardButtonOpensOrTellsWhy();
     void browserPages_data();
@@ -127,7 +162,8 @@ private slots:
 private:
     // A window over the stored state, built and shown as main() does.
     mainWindow *openWindow();
-    void feedFixtureLists(mainWindow *window);
+    // Started with the stored teacher: waits until her lists are shown.
+    mainWindow *openSignedIn();
 
     StandInService m_service;
     UrlCatcher m_browser;
@@ -143,7 +179,13 @@ void TestMainWindow::initTestCase()
     config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
+}
+
+void TestMainWindow::init()
+{
     ServiceFixtures::storeSignedInTeacher(m_service.baseUrl());
+    LoginManager::setLoginErrorCount(0);
+    LoginManager::setLastLoginErrorTime(0);
 }
 
 void TestMainWindow::cleanup()
@@ -154,6 +196,7 @@ void TestMainWindow::cleanup()
     qDeleteAll(topLevelWidgetsOf<CToast>());
     qDeleteAll(topLevelWidgetsOf<TQLiveBroadCastActivity>());
     m_browser.urls.clear();
+    m_service.clearReplies();
     m_service.clearRequests();
 }
 
@@ -165,38 +208,212 @@ mainWindow *TestMainWindow::openWindow()
     return m_window;
 }
 
-void TestMainWindow::feedFixtureLists(mainWindow *window)
+mainWindow *TestMainWindow::openSignedIn()
 {
-    QJsonObject week = ServiceFixtures::reply(QStringLiteral("biz_mv/edu/v3/courses/getCourseSchedulesForLecturer.json"),
-                                              m_service.baseUrl());
-    QJsonObject past = ServiceFixtures::reply(
-        QStringLiteral("biz_mv/edu/v3/courses/getCourseSchedulesForLecturer@courseScheduleStatus=20.json"),
-        m_service.baseUrl());
-    window->handleGetNewCourseListSuccess_slot(week);
-    window->handleGetPastCourseListSuccess_slot(past);
+    mainWindow *window = openWindow();
+    if (!QTest::qWaitFor([&] { return cards(window, "weekRepeater") == 7 && cards(window, "finishedRepeater") == 3; }))
+        return nullptr;
+    // Clicks reach the page only once it is on the screen.
+    if (!QTest::qWaitFor([&] { return window->quickView()->isExposed(); }))
+        return nullptr;
+    return window;
 }
 
-void TestMainWindow::cardsFromTheListReplies()
+void TestMainWindow::startWithStoredAccountListsCourses()
 {
+    TestLogCapture log;
     mainWindow *window = openWindow();
     QVERIFY(window->quickView()->rootObject());
     QCOMPARE(window->windowTitle(), QStringLiteral("Veltro·教师端"));
     QCOMPARE(window->quickView()->rootContext()->contextProperty("hostName").toString(), m_service.baseUrl());
-    QCOMPARE(cards(window, "weekRepeater"), 0);
-    QVERIFY(item(window, "noCourses")->isVisible());
 
-    feedFixtureLists(window);
+    // While the token sign-in runs.
+    QVERIFY(visible(window, "loadingItem"));
+    QCOMPARE(item(window, "loadingItem")->property("loadingTextStr").toString(), QStringLiteral("登录中..."));
+    QVERIFY(log.messages().join('\n').contains(
+        QStringLiteral("mainWindow::checkLogin try to login by token 10001, ***")));
+
+    QTRY_COMPARE(cards(window, "weekRepeater"), 7);
+    QTRY_COMPARE(cards(window, "finishedRepeater"), 3);
+    QVERIFY(!visible(window, "loginItem"));
+    QVERIFY(!visible(window, "loadingItem"));
+    QVERIFY(!visible(window, "noCourses"));
+    QCOMPARE(text(window, "userName"), QStringLiteral("王老师"));
+    QCOMPARE(text(window, "orgLine"), QStringLiteral("星光教育: 主讲老师"));
+    QCOMPARE(item(window, "avatar")->property("img_src").toString(),
+             m_service.baseUrl() + QStringLiteral("/files/pages/page1.png"));
+
+    // One token sign-in with the stored account.
+    const QList<StandInService::Request> signIns = m_service.requestsTo(kLoginCheck);
+    QCOMPARE(signIns.size(), 1);
+    QCOMPARE(signIns.first().formValue("loginMode"), QStringLiteral("2"));
+    QCOMPARE(signIns.first().formValue("userID"), QStringLiteral("10001"));
+    QCOMPARE(signIns.first().formValue("tokenPassed"), QString::fromLatin1(ServiceFixtures::kTeacherToken));
+
+    // The week from today's midnight, and the finished ones without a period,
+    // both for the chosen organisation.
+    QList<StandInService::Request> lists = m_service.requestsTo(kScheduleList);
+    QCOMPARE(lists.size(), 2);
+    // They may arrive in either order.
+    if (lists.at(0).formValue("courseScheduleStatus") != QStringLiteral("3"))
+        std::swap(lists[0], lists[1]);
+    const QPair<QString, QString> period = mainWindow::weekSchedulePeriod();
+    QCOMPARE(lists.at(0).formValue("periodStart"), period.first);
+    QCOMPARE(lists.at(0).formValue("periodEnd"), period.second);
+    QCOMPARE(lists.at(0).formValue("pageSize"), QStringLiteral("20"));
+    QCOMPARE(lists.at(1).formValue("courseScheduleStatus"), QStringLiteral("20"));
+    QVERIFY(!lists.at(1).formKeys().contains("periodStart"));
+    QVERIFY(!lists.at(1).formKeys().contains("periodEnd"));
+    QCOMPARE(lists.at(1).formValue("pageSize"), QStringLiteral("5"));
+    QCOMPARE(lists.at(1).formValue("orgID"), QStringLiteral("101"));
+
+    QTRY_COMPARE(m_service.requestsTo("biz_mv/edu/v1/trade/getUserAccount").size(), 1);
+    QTRY_COMPARE(m_service.requestsTo("biz_mv/edu/v1/user/getLecturerInfo").size(), 1);
+    // The token is in no log line.
+    QVERIFY(!TestLogCapture::currentLogFileText().contains(QString::fromLatin1(ServiceFixtures::kTeacherToken)));
+}
+
+void TestMainWindow::startWithoutAccountShowsSignIn()
+{
+    LoginManager::cleanLoginInfo();
+    TestLogCapture log;
+    mainWindow *window = openWindow();
+    QVERIFY(visible(window, "loginItem"));
+    QVERIFY(!visible(window, "loadingItem"));
+    QCOMPARE(text(window, "userName"), QStringLiteral("未登录"));
+    QVERIFY(log.messages().join('\n').contains(QStringLiteral("mainWindow::checkLogin phonenumber , userID , token ")));
+    QTest::qWait(200);
+    QCOMPARE(m_service.requestsTo(kLoginCheck).size(), 0);
+
+    // A number that is no phone number goes nowhere.
+    item(window, "phoneInput")->setProperty("text", "1380000");
+    item(window, "codeInput")->setProperty("text", "123456");
+    click(window, item(window, "loginButton"));
+    QCOMPARE(toastTexts(), QStringList{QStringLiteral("手机号错误")});
+    QVERIFY(!visible(window, "loadingItem"));
+
+    // The fixture teacher signs in with a code on the page.
+    item(window, "phoneInput")->setProperty("text", ServiceFixtures::kTeacherPhone);
+    click(window, item(window, "loginButton"));
+    QVERIFY(visible(window, "loadingItem"));
+    QTRY_COMPARE(cards(window, "weekRepeater"), 7);
+    QVERIFY(!visible(window, "loginItem"));
+    const QList<StandInService::Request> signIns = m_service.requestsTo(kLoginCheck);
+    QCOMPARE(signIns.size(), 1);
+    QCOMPARE(signIns.first().formValue("loginMode"), QStringLiteral("1"));
+    QCOMPARE(signIns.first().formValue("verificationCode"), QStringLiteral("123456"));
+    QCOMPARE(LoginManager::getUserID(), QStringLiteral("10001"));
+    // Organisations from the reply are kept for the next token sign-in.
+    QCOMPARE(KV::getJsonValue("10001key_avaliable_orgs").toArray().size(), 2);
+}
+
+void TestMainWindow::tokenRejectedLeavesSignInPage()
+{
+    m_service.queueReply(kLoginCheck, StandInService::Reply::failure(10005, QStringLiteral("登录已过期")));
+    mainWindow *window = openWindow();
+    QTRY_VERIFY(!visible(window, "loadingItem"));
+    QVERIFY(visible(window, "loginItem"));
+    QCOMPARE(toastTexts(), QStringList{QStringLiteral("登录已过期")});
+    QTest::qWait(200);
+    QCOMPARE(m_service.requestsTo(kScheduleList).size(), 0);
+}
+
+void TestMainWindow::storedAccountWithoutOrganisationChoice()
+{
+    QVERIFY(KV::remove("10001key_selected_org_id"));
+    TestLogCapture log;
+    mainWindow *window = openWindow();
+    QTRY_VERIFY(log.messages().join('\n').contains(QStringLiteral("initOrgs failed")));
+    QVERIFY(log.messages().join('\n').contains(QStringLiteral("no orgs update, no org id, need login again")));
+    // The teacher signs in on the page, not covered by the overlay.
+    QVERIFY(visible(window, "loginItem"));
+    QVERIFY(!visible(window, "loadingItem"));
+    QCOMPARE(m_service.requestsTo(kScheduleList).size(), 0);
+}
+
+void TestMainWindow::passwordLockOut()
+{
+    TestClock clock(currentTimeMillis());
+    LoginManager::cleanLoginInfo();
+    m_service.setReply(kLoginCheck, StandInService::Reply::failure(10030, QStringLiteral("密码错误")));
+    mainWindow *window = openWindow();
+    for (int attempt = 1; attempt <= 10; ++attempt) {
+        QVERIFY(window->login(ServiceFixtures::kTeacherPhone, QString(), QStringLiteral("secret")));
+        QTRY_COMPARE(m_service.requestsTo(kLoginCheck).size(), attempt);
+        QTRY_COMPARE(toastTexts().size(), attempt);
+        clock.advance(1000);
+    }
+    QCOMPARE(LoginManager::getLastLoginErrorTime(), clock.now() / 1000 - 1);
+
+    // Locked: a toast, no request.
+    qDeleteAll(topLevelWidgetsOf<CToast>());
+    QVERIFY(!window->login(ServiceFixtures::kTeacherPhone, QString(), QStringLiteral("secret")));
+    QCOMPARE(toastTexts(), QStringList{QStringLiteral("你已经连续10次密码输入错误，请等待10分钟后再次尝试")});
+    clock.advance(5 * 60 * 1000);
+    qDeleteAll(topLevelWidgetsOf<CToast>());
+    QVERIFY(!window->login(ServiceFixtures::kTeacherPhone, QString(), QStringLiteral("secret")));
+    QCOMPARE(toastTexts(), QStringList{QStringLiteral("你已经连续10次密码输入错误，请等待5分钟后再次尝试")});
+    QCOMPARE(m_service.requestsTo(kLoginCheck).size(), 10);
+
+    // 601 s after the last counted failure the count starts again.
+    clock.advance(5 * 60 * 1000);
+    m_service.clearReplies();
+    QVERIFY(window->login(ServiceFixtures::kTeacherPhone, QString(), QStringLiteral("secret")));
+    QCOMPARE(LoginManager::getLastLoginErrorTime(), 0);
+    QTRY_COMPARE(cards(window, "weekRepeater"), 7);
+    window->close();
+    QTRY_VERIFY(m_window.isNull());
+    QCOMPARE(LoginManager::getLoginErrorCount(), 0);
+}
+
+void TestMainWindow::refreshEntryPaceAndFailure()
+{
+    TestClock clock(currentTimeMillis());
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    QCOMPARE(m_service.requestsTo(kScheduleList).size(), 2);
+
+    // Two clicks within 5 s: one request pair. The overlay stays until the
+    // week's list is in.
+    StandInService::Reply slow = StandInService::Reply::json(
+        ServiceFixtures::reply(kScheduleList + QStringLiteral(".json"), m_service.baseUrl()));
+    slow.delayMs = 300;
+    m_service.queueReply(kScheduleList, slow);
+    click(window, item(window, "refreshEntry"));
+    QVERIFY(visible(window, "loadingItem"));
+    QCOMPARE(item(window, "loadingItem")->property("loadingTextStr").toString(), QStringLiteral("加载中..."));
+    clock.advance(4000);
+    click(window, item(window, "refreshEntry"));
+    QTRY_COMPARE(m_service.requestsTo(kScheduleList).size(), 4);
+    QTRY_VERIFY(!visible(window, "loadingItem"));
+    QTest::qWait(200);
+    QCOMPARE(m_service.requestsTo(kScheduleList).size(), 4);
+
+    // A failed refresh tells why and keeps the lists.
+    m_service.queueReply(kScheduleList, StandInService::Reply::failure(500, QStringLiteral("服务繁忙")));
+    clock.advance(1000);
+    click(window, item(window, "refreshEntry"));
+    QTRY_COMPARE(toastTexts(), QStringList{QStringLiteral("服务繁忙")});
     QCOMPARE(cards(window, "weekRepeater"), 7);
     QCOMPARE(cards(window, "finishedRepeater"), 3);
-    QVERIFY(!item(window, "noCourses")->isVisible());
-    QVERIFY(!item(window, "noWeekCourses")->isVisible());
+}
+
+void TestMainWindow::emptyListReplies()
+{
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    QVERIFY(!visible(window, "noWeekCourses"));
 
     // A reply without the list empties it; the finished ones alone leave the
-    // smaller empty note.
+    // smaller note.
     QJsonObject empty{{"statusCode", 0}, {"returnResult", QJsonObject()}};
     window->handleGetNewCourseListSuccess_slot(empty);
     QCOMPARE(cards(window, "weekRepeater"), 0);
-    QVERIFY(item(window, "noWeekCourses")->isVisible());
+    QVERIFY(visible(window, "noWeekCourses"));
+    QVERIFY(!visible(window, "noCourses"));
+    window->handleGetPastCourseListSuccess_slot(empty);
+    QVERIFY(visible(window, "noCourses"));
+    QVERIFY(!visible(window, "noWeekCourses"));
 }
 
 void TestMainWindow::openAndCloseClass()
@@ -241,11 +458,9 @@ void TestMainWindow::openAndCloseClass()
 
 void TestMainWindow::cardButtonOpensOrTellsWhy()
 {
-    mainWindow *window = openWindow();
-    emit window->loginSuccess_signal(ServiceFixtures::signInResult(m_service.baseUrl()));
-    feedFixtureLists(window);
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
     QTRY_VERIFY(window->quickView()->isExposed());
-    QVERIFY(!item(window, "loginItem")->isVisible());
 
     // The second card is not open yet.
     QQuickItem *notYet = enterButton(window, 1);
@@ -300,6 +515,7 @@ void TestMainWindow::browserPages()
 
 void TestMainWindow::closingKeepsFailedSignInCount()
 {
+    LoginManager::cleanLoginInfo();
     LoginManager::setLoginErrorCount(2);
     mainWindow *window = openWindow();
     Failure wrongPassword(Failure::kOperation, 10030, QStringLiteral("密码错误"));
@@ -312,7 +528,6 @@ void TestMainWindow::closingKeepsFailedSignInCount()
     QTRY_VERIFY(m_window.isNull());
     QCOMPARE(LoginManager::getLoginErrorCount(), 3);
     QCOMPARE(KV::get(LoginManager::kLoginErrorCountKey), QStringLiteral("3"));
-    LoginManager::setLoginErrorCount(0);
 }
 
 void TestMainWindow::resizeFollowsWindow()
