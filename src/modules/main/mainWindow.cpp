@@ -3,6 +3,9 @@
 #include "base/dialog/CDialogManager.h"
 #include "modules/live/broadcast/LiveWindowFactory.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
+#include "common/CommonService.h"
+#include "common/remoteconfig/RemoteConfigViewModel.h"
+#include "common/uploadfile/UploadFileViewModel.h"
 #include "modules/coach/course/CourseService.h"
 #include "modules/coach/course/CourseViewModel.h"
 #include "modules/login/LoginManager.h"
@@ -15,6 +18,7 @@
 #include "utils/CDataHelper.h"
 #include "utils/CHttpClient.h"
 #include "utils/CLog.h"
+#include "utils/CThreadWork.h"
 #include "utils/GlobalConfig.h"
 #include "utils/KV.h"
 #include "utils/TimeUtils.h"
@@ -98,12 +102,18 @@ mainWindow::~mainWindow()
     m_viewContainer = nullptr;
     m_view = nullptr;
 
+    // Background jobs first: the log push uses the upload view model.
+    qDeleteAll(findChildren<CThreadWork *>(QString(), Qt::FindDirectChildrenOnly));
+
     // A request still under way only loses its receiver with these.
     m_courseViewModel.reset();
     m_courseService.reset();
     m_loginViewModel.reset();
     m_teacherInfoViewModel.reset();
     m_userService.reset();
+    m_commonService.reset();
+    m_uploadFileViewModel.reset();
+    m_remoteConfigViewModel.reset();
     m_globalConfig.reset();
 }
 
@@ -112,6 +122,8 @@ void mainWindow::init()
     LoginManager::loadCurrentUser();
     initView();
     initViewModels();
+    // Its upgrade block arrives at handleUpgradeInfo_slot.
+    m_remoteConfigViewModel->getRemoteConfig();
     checkLogin();
 }
 
@@ -154,6 +166,10 @@ void mainWindow::initViewModels()
     m_userService = std::make_unique<UserService>();
     m_loginViewModel = std::make_unique<LoginViewModel>(m_userService.get());
     m_teacherInfoViewModel = std::make_unique<TeacherInfoViewModel>(m_userService.get());
+    m_commonService = std::make_unique<CommonService>();
+    m_uploadFileViewModel = std::make_unique<UploadFileViewModel>(m_commonService.get(), m_courseService.get());
+    m_remoteConfigViewModel = std::make_unique<RemoteConfigViewModel>(m_commonService.get(), m_userService.get(),
+                                                                      m_courseService.get());
 
     CourseViewModel *course = m_courseViewModel.get();
     connect(course, &CourseViewModel::getPastCourseSchedulesSuccess_signal, this,
@@ -174,6 +190,17 @@ void mainWindow::initViewModels()
             &mainWindow::getLectureInfoSuccess_slot);
     connect(teacher, &TeacherInfoViewModel::getUserAccouintSuccess_signal, this,
             &mainWindow::getUserAccountSuccess_slot);
+
+    UploadFileViewModel *upload = m_uploadFileViewModel.get();
+    connect(upload, &UploadFileViewModel::failure_signal, this, &mainWindow::failure_slot);
+    connect(upload, &UploadFileViewModel::pushCourseLogSuccess, this, &mainWindow::pushCourseLogSuccess_slot);
+
+    RemoteConfigViewModel *remote = m_remoteConfigViewModel.get();
+    connect(remote, &RemoteConfigViewModel::getRemoteConfigSuccess_signal, this,
+            &mainWindow::getRemoteConfigSuccess_slot);
+    connect(remote, &RemoteConfigViewModel::getLiveConfigSuccess_signal, this, &mainWindow::getLiveConfigSuccess_slot);
+    connect(remote, &RemoteConfigViewModel::getLiveConfigFailure_signal, this, &mainWindow::getLiveConfigFailure_slot);
+    connect(remote, &RemoteConfigViewModel::upgradeInfoComming_signal, this, &mainWindow::handleUpgradeInfo_slot);
 }
 
 void mainWindow::checkLogin()
@@ -389,9 +416,18 @@ void mainWindow::loginSuccess_slot()
         emit updateLoadingState_signal(false);
         return;
     }
+    m_remoteConfigViewModel->getLiveConfig();
     initCourseScheduleList();
     m_teacherInfoViewModel->getUserAccount();
     m_teacherInfoViewModel->getLectureInfo();
+
+    // Packs the logs and dumps and pushes them; ends by itself and is
+    // deleted then, or with this window.
+    auto *logPush = new CThreadWork();
+    logPush->setParent(this);
+    logPush->setUploadViewModel(m_uploadFileViewModel.get());
+    connect(logPush, &QThread::finished, logPush, &QObject::deleteLater);
+    logPush->start(QThread::InheritPriority);
 
     const AccountEntity *account = LoginManager::getCurrentUser();
     emit loginSuccess_signal(account ? account->accountDetails.toLoginUserJson() : QJsonObject());
@@ -495,19 +531,19 @@ void mainWindow::getLiveConfigFailure_slot(Failure &f)
     toast(f.getMessageForUser());
 }
 
-void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *info)
+// The upgrade check with its installer download, and the cache size and its
+// removal, come with the settings, upgrade and about pages that show them.
+// Until then these receive and do nothing.
+void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *)
 {
-    Q_UNUSED(info)
 }
 
-void mainWindow::goToDownloadPackage(const QString &fileUrl)
+void mainWindow::goToDownloadPackage(const QString &)
 {
-    Q_UNUSED(fileUrl)
 }
 
-void mainWindow::handleUpgradeProgramDownloaded_slot(const QString &fileUrl)
+void mainWindow::handleUpgradeProgramDownloaded_slot(const QString &)
 {
-    Q_UNUSED(fileUrl)
 }
 
 void mainWindow::getCacheSize()
@@ -518,19 +554,12 @@ void mainWindow::removeCache()
 {
 }
 
-void mainWindow::getCacheSizeProgress_slot(const QString &floderPath, int calculatedItemCount, qint64 size, bool isEnd)
+void mainWindow::getCacheSizeProgress_slot(const QString &, int, qint64, bool)
 {
-    Q_UNUSED(floderPath)
-    Q_UNUSED(calculatedItemCount)
-    Q_UNUSED(size)
-    Q_UNUSED(isEnd)
 }
 
-void mainWindow::removeCacheProgress_slot(const QString &floderPath, int removedItemCount, bool isEnd)
+void mainWindow::removeCacheProgress_slot(const QString &, int, bool)
 {
-    Q_UNUSED(floderPath)
-    Q_UNUSED(removedItemCount)
-    Q_UNUSED(isEnd)
 }
 
 void mainWindow::resizeEvent(QResizeEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/remoteconfig/UpgradeInfo.h"
 #include "modules/main/CoursePageModel.h"
 #include "platform/http/Failure.h"
 
@@ -20,7 +21,6 @@ class QQuickView;
 class RemoteConfigViewModel;
 class TQLiveBroadCastActivity;
 class TeacherInfoViewModel;
-class UpgradeInfo;
 class UploadFileViewModel;
 class UserService;
 
@@ -133,14 +133,14 @@ private:
     int m_leftDragWidth = 0;
     int m_forLogin = 0;
     TQLiveBroadCastActivity *m_liveWindow = nullptr; // deletes itself
-    CommonService *m_commonService = nullptr;
+    std::unique_ptr<CommonService> m_commonService;
     std::unique_ptr<CourseViewModel> m_courseViewModel;
     std::unique_ptr<CourseService> m_courseService;
     std::unique_ptr<UserService> m_userService;
     std::unique_ptr<LoginViewModel> m_loginViewModel;
     std::unique_ptr<TeacherInfoViewModel> m_teacherInfoViewModel;
-    UploadFileViewModel *m_uploadFileViewModel = nullptr;
-    RemoteConfigViewModel *m_remoteConfigViewModel = nullptr;
+    std::unique_ptr<UploadFileViewModel> m_uploadFileViewModel;
+    std::unique_ptr<RemoteConfigViewModel> m_remoteConfigViewModel;
     CFileDownloadProgressDialog *m_downloadDialog = nullptr;
     std::unique_ptr<GlobalConfig> m_globalConfig;
     int m_loginErrorCount = 0;

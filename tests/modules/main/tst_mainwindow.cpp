@@ -267,6 +267,8 @@ void TestMainWindow::startWithStoredAccountListsCourses()
     QCOMPARE(lists.at(1).formValue("pageSize"), QStringLiteral("5"));
     QCOMPARE(lists.at(1).formValue("orgID"), QStringLiteral("101"));
 
+    QTRY_COMPARE(m_service.requestsTo("biz_mv/edu/config/appRemoteConfig").size(), 1);
+    QTRY_COMPARE(m_service.requestsTo("biz_mv/edu/v1/user/getLiveConfig").size(), 1);
     QTRY_COMPARE(m_service.requestsTo("biz_mv/edu/v1/trade/getUserAccount").size(), 1);
     QTRY_COMPARE(m_service.requestsTo("biz_mv/edu/v1/user/getLecturerInfo").size(), 1);
     // The token is in no log line.
@@ -282,7 +284,8 @@ void TestMainWindow::startWithoutAccountShowsSignIn()
     QVERIFY(!visible(window, "loadingItem"));
     QCOMPARE(text(window, "userName"), QStringLiteral("未登录"));
     QVERIFY(log.messages().join('\n').contains(QStringLiteral("mainWindow::checkLogin phonenumber , userID , token ")));
-    QTest::qWait(200);
+    // The remote configuration is asked for all the same.
+    QTRY_COMPARE(m_service.requestsTo("biz_mv/edu/config/appRemoteConfig").size(), 1);
     QCOMPARE(m_service.requestsTo(kLoginCheck).size(), 0);
 
     // A number that is no phone number goes nowhere.
