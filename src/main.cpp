@@ -1,17 +1,13 @@
 #include "QmlTypes.h"
 #include "base/dialog/CDialogManager.h"
 #include "utils/CLog.h"
-#include "modules/login/LoginManager.h"
-#include "utils/CSqliteHelper.h"
+#include "modules/main/mainWindow.h"
 #include "utils/CrashHandler.h"
-#include "utils/GlobalConfig.h"
 #include "utils/SingleInstance.h"
 #include "utils/SystemInfo.h"
 #include "utils/TextMetrics.h"
 
 #include <QApplication>
-#include <QQmlContext>
-#include <QQuickView>
 
 int main(int argc, char *argv[])
 {
@@ -35,16 +31,10 @@ int main(int argc, char *argv[])
     CLog::print(QStringLiteral("defined VELTRO_ROLE_TEACHER"));
     QCoreApplication::setApplicationName(QStringLiteral("Veltro·教师端"));
 
-    // Stands in for the main window until it exists: it loads the settings,
-    // the local store and the current user, and shows the main QML view.
-    GlobalConfig config;
-    CSqliteHelper::instance();
-    LoginManager::loadCurrentUser();
-    QQuickView view;
-    view.rootContext()->setContextProperty(QStringLiteral("config"), &config);
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.setSource(QUrl(QStringLiteral("qrc:///Qml/main.qml")));
-    view.show();
+    // Deletes itself when closed; the loop below then ends.
+    auto *window = new mainWindow();
+    window->init();
+    window->show();
 
     CLog::print(QStringLiteral("======System Info======"));
     CLog::print(getHostName());

@@ -1,6 +1,9 @@
 // Starts the real program as a user would: the start-up log, the refusal of a
 // second copy (its box answered by the autoanswer plugin loaded into it), and a
 // new start after the first copy was killed.
+#include "StandInService.h"
+
+#include "utils/GlobalConfig.h"
 #include "utils/SingleInstance.h"
 #include "utils/SystemInfo.h"
 
@@ -57,6 +60,8 @@ private slots:
 
 private:
     Running start(const QStringList &extraEnvironment = QStringList());
+    // What the started program asks the service goes here, never further.
+    StandInService m_service;
     Running m_first;
 };
 
@@ -82,6 +87,11 @@ void TestStartup::initTestCase()
     QVERIFY(QDir().mkpath(runtimeDir));
     QVERIFY(QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY2(singleInstanceLockPath().startsWith(runtimeDir), qPrintable(singleInstanceLockPath()));
+
+    QVERIFY(m_service.listen());
+    GlobalConfig config;
+    config.setValue(QStringLiteral("api_host"), m_service.baseUrl());
+    config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
 
     m_first = start();
     QVERIFY(m_first.process->waitForStarted(5000));
