@@ -53,6 +53,7 @@ class TestStartup : public QObject
 private slots:
     void initTestCase();
     void startLogsInOrder();
+    void mainWindowStartsWithoutAccount();
     void secondCopyIsRefused_data();
     void secondCopyIsRefused();
     void startSucceedsAfterFirstCopyWasKilled();
@@ -130,6 +131,16 @@ void TestStartup::startLogsInOrder()
     QCOMPARE(probes.at(5), getCameraInfo());
     QCOMPARE(probes.at(6), getAudioInfo());
     QCOMPARE(probes.at(7), getDesktopRect());
+}
+
+void TestStartup::mainWindowStartsWithoutAccount()
+{
+    // No stored account: the sign-in page, and the remote configuration
+    // asked of the stand-in only.
+    QVERIFY2(m_first.waitFor(QStringLiteral("mainWindow::checkLogin phonenumber , userID , token "), 5000),
+             qPrintable(m_first.output));
+    QTRY_COMPARE(m_service.requestsTo(QStringLiteral("biz_mv/edu/config/appRemoteConfig")).size(), 1);
+    QCOMPARE(m_service.requestsTo(QStringLiteral("biz_mv/edu/user/loginCheck")).size(), 0);
 }
 
 void TestStartup::secondCopyIsRefused_data()

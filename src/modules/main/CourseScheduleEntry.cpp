@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <iterator>
+
 namespace {
 
 constexpr int kChinaOffsetSecs = 8 * 3600;
@@ -18,6 +20,32 @@ QString text(const QJsonObject &object, const char *key)
 int number(const QJsonObject &object, const char *key)
 {
     return CDataHelper::jsonValueToInt(object.value(QLatin1String(key)));
+}
+
+// What the card shows for each button state: the state's name for the view
+// and the button text.
+struct ButtonLook
+{
+    CourseScheduleEntry::ButtonState state;
+    const char *name;
+    const char *text;
+};
+
+const ButtonLook kButtonLooks[] = {
+    {CourseScheduleEntry::kButtonHidden, "hidden", ""},
+    {CourseScheduleEntry::kButtonEnded, "ended", "已结束"},
+    {CourseScheduleEntry::kButtonNotHeld, "notHeld", "未上课"},
+    {CourseScheduleEntry::kButtonNotOpen, "notOpen", "进入课堂"},
+    {CourseScheduleEntry::kButtonEnter, "enter", "进入课堂"},
+};
+
+const ButtonLook &buttonLook(CourseScheduleEntry::ButtonState state)
+{
+    for (const ButtonLook &look : kButtonLooks) {
+        if (look.state == state)
+            return look;
+    }
+    return kButtonLooks[0];
 }
 
 } // namespace
@@ -81,20 +109,12 @@ QString CourseScheduleEntry::timeText() const
 
 QString CourseScheduleEntry::tagSource() const
 {
-    switch (m_teachingMethod) {
-    case 1:
-        return QStringLiteral("qrc:/res/course_tag_teaching_method_live.png");
-    case 2:
-        return QStringLiteral("qrc:/res/course_tag_teaching_method_dt.png");
-    case 3:
-        return QStringLiteral("qrc:/res/course_tag_teaching_method_face_to_face.png");
-    case 4:
-        return QStringLiteral("qrc:/res/course_tag_teaching_method_ai.png");
-    case 5:
-        return QStringLiteral("qrc:/res/course_tag_teaching_method_pseudo_live.png");
-    default:
+    // By teaching method, from 1 on.
+    static const char *const tags[] = {"live", "dt", "face_to_face", "ai", "pseudo_live"};
+    if (m_teachingMethod < 1 || m_teachingMethod > int(std::size(tags)))
         return QString();
-    }
+    return QStringLiteral("qrc:/res/course_tag_teaching_method_%1.png")
+        .arg(QLatin1String(tags[m_teachingMethod - 1]));
 }
 
 CourseScheduleEntry::ButtonState CourseScheduleEntry::buttonState() const
@@ -112,33 +132,10 @@ CourseScheduleEntry::ButtonState CourseScheduleEntry::buttonState() const
 
 QString CourseScheduleEntry::buttonStateName() const
 {
-    switch (buttonState()) {
-    case kButtonEnded:
-        return QStringLiteral("ended");
-    case kButtonNotHeld:
-        return QStringLiteral("notHeld");
-    case kButtonNotOpen:
-        return QStringLiteral("notOpen");
-    case kButtonEnter:
-        return QStringLiteral("enter");
-    case kButtonHidden:
-        break;
-    }
-    return QStringLiteral("hidden");
+    return QLatin1String(buttonLook(buttonState()).name);
 }
 
 QString CourseScheduleEntry::buttonText() const
 {
-    switch (buttonState()) {
-    case kButtonEnded:
-        return QStringLiteral("已结束");
-    case kButtonNotHeld:
-        return QStringLiteral("未上课");
-    case kButtonNotOpen:
-    case kButtonEnter:
-        return QStringLiteral("进入课堂");
-    case kButtonHidden:
-        break;
-    }
-    return QString();
+    return QString::fromUtf8(buttonLook(buttonState()).text);
 }
