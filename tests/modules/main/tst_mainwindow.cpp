@@ -392,8 +392,15 @@ void TestMainWindow::refreshEntryPaceAndFailure()
     QTest::qWait(200);
     QCOMPARE(m_service.requestsTo(kScheduleList).size(), 4);
 
-    // A failed refresh tells why and keeps the lists.
-    m_service.queueReply(kScheduleList, StandInService::Reply::failure(500, QStringLiteral("服务繁忙")));
+    // A failed refresh tells why and keeps the lists. Only the week's request
+    // fails, whichever of the two requests reaches the service first.
+    const QJsonObject past = ServiceFixtures::reply(
+        kScheduleList + QStringLiteral("@courseScheduleStatus=20.json"), m_service.baseUrl());
+    m_service.setHandler(kScheduleList, [past](const StandInService::Request &request) {
+        if (request.formValue(QStringLiteral("courseScheduleStatus")) == QLatin1String("20"))
+            return StandInService::Reply::json(past);
+        return StandInService::Reply::failure(500, QStringLiteral("服务繁忙"));
+    });
     clock.advance(1000);
     click(window, item(window, "refreshEntry"));
     QTRY_COMPARE(toastTexts(), QStringList{QStringLiteral("服务繁忙")});
