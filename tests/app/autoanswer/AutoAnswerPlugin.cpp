@@ -15,13 +15,13 @@ class AutoAnswerPlugin : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "autoanswer.json")
 
 public:
-    QObject *create(const QString &key, const QString &specification) override
+    QObject *create(const QString &key, const QString &parameter) override
     {
         if (key.compare(QLatin1String("veltroautoanswer"), Qt::CaseInsensitive) != 0)
             return nullptr;
         ModalAnswerer::Answer answer = ModalAnswerer::PressFirst;
-        if (!specification.isEmpty() && !ModalAnswerer::parseAnswer(specification, &answer))
-            std::fprintf(stderr, "autoanswer: unknown answer %s\n", qPrintable(specification));
+        if (!parameter.isEmpty() && !ModalAnswerer::parseAnswer(parameter, &answer))
+            std::fprintf(stderr, "autoanswer: unknown answer %s\n", qPrintable(parameter));
         // Owned by the application, which deletes its generic plugin objects.
         auto *answerer = new ModalAnswerer(answer, 100);
         QObject::connect(answerer, &ModalAnswerer::boxSeen,
