@@ -183,6 +183,7 @@ void TestMainWindow::initTestCase()
 
 void TestMainWindow::init()
 {
+    m_service.clearReplies(); // no scripted reply outlives its test
     ServiceFixtures::storeSignedInTeacher(m_service.baseUrl());
     LoginManager::setLoginErrorCount(0);
     LoginManager::setLastLoginErrorTime(0);
@@ -378,10 +379,17 @@ void TestMainWindow::refreshEntryPaceAndFailure()
 
     // Two clicks within 5 s: one request pair. The overlay stays until the
     // week's list is in.
+    // Each list gets its own fixture whichever request arrives first.
+    const QJsonObject past = ServiceFixtures::reply(
+        kScheduleList + QStringLiteral("@courseScheduleStatus=20.json"), m_service.baseUrl());
     StandInService::Reply slow = StandInService::Reply::json(
         ServiceFixtures::reply(kScheduleList + QStringLiteral(".json"), m_service.baseUrl()));
     slow.delayMs = 300;
-    m_service.queueReply(kScheduleList, slow);
+    m_service.setHandler(kScheduleList, [past, slow](const StandInService::Request &request) {
+        if (request.formValue(QStringLiteral("courseScheduleStatus")) == QLatin1String("20"))
+            return StandInService::Reply::json(past);
+        return slow;
+    });
     click(window, item(window, "refreshEntry"));
     QVERIFY(visible(window, "loadingItem"));
     QCOMPARE(item(window, "loadingItem")->property("loadingTextStr").toString(), QStringLiteral("加载中..."));
@@ -394,8 +402,6 @@ void TestMainWindow::refreshEntryPaceAndFailure()
 
     // A failed refresh tells why and keeps the lists. Only the week's request
     // fails, whichever of the two requests reaches the service first.
-    const QJsonObject past = ServiceFixtures::reply(
-        kScheduleList + QStringLiteral("@courseScheduleStatus=20.json"), m_service.baseUrl());
     m_service.setHandler(kScheduleList, [past](const StandInService::Request &request) {
         if (request.formValue(QStringLiteral("courseScheduleStatus")) == QLatin1String("20"))
             return StandInService::Reply::json(past);
