@@ -534,6 +534,9 @@ void mainWindow::getLiveConfigFailure_slot(Failure &f)
 // The upgrade check with its installer download, and the cache size and its
 // removal, come with the settings, upgrade and about pages that show them.
 // Until then these receive and do nothing.
+// The upgrade and cache operations below are the settings and upgrade pages'
+// native side; they stay empty until those pages exist, so nothing is shown
+// or deleted before the teacher can see what happens.
 void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *)
 {
 }
