@@ -23,7 +23,7 @@ Rectangle {
     }
 
     function toggleMenu() {
-        // The menu page sits in the overlay stack once it exists.
+        menuPanel.visible = !menuPanel.visible
     }
 
     Rectangle {
@@ -151,6 +151,24 @@ Rectangle {
 
     // Overlays, bottom to top: menu, sign-in, loading, about, upgrade,
     // settings, organisation choice, download blocker.
+    MenuPanel {
+        id: menuPanel
+        objectName: "menuPanel"
+        anchors.fill: parent
+        visible: false
+        unit: root.unit
+        barWidth: leftBar.width
+        upgradeOffered: root.upgradeOffered
+        onSettingsRequested: settingPanel.visible = true
+        onRoleChangeRequested: roleSelectItem.openForChange()
+        onAboutRequested: aboutItem.visible = true
+        onUpgradeRequested: upgradeItem.visible = true
+        onLogoutRequested: {
+            theMainWindow.logout()
+            coursePage.cleanCourses()
+        }
+    }
+
     LoginWindow {
         id: loginItem
         objectName: "loginItem"
@@ -165,6 +183,43 @@ Rectangle {
     LoadingPage {
         id: loadingItem
         objectName: "loadingItem"
+    }
+
+    AboutWindows {
+        id: aboutItem
+        objectName: "aboutItem"
+        anchors.fill: parent
+        visible: false
+        unit: root.unit
+    }
+
+    UpgradeWindows {
+        id: upgradeItem
+        objectName: "upgradeItem"
+        anchors.fill: parent
+        visible: false
+        unit: root.unit
+    }
+
+    SettingPanel {
+        id: settingPanel
+        objectName: "settingPanel"
+        anchors.fill: parent
+        visible: false
+        unit: root.unit
+        mainUser: root.mainUser
+    }
+
+    RoleSelect {
+        id: roleSelectItem
+        objectName: "roleSelectItem"
+        anchors.fill: parent
+        visible: false
+        unit: root.unit
+        onLoadingRequested: {
+            loadingItem.loadingTextStr = text
+            loadingItem.visible = true
+        }
     }
 
     Rectangle {

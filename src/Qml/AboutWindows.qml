@@ -1,0 +1,8 @@
+import QtQuick 2.12
+
+// The about page. Filled in with its box.
+Item {
+    id: root
+
+    property real unit: 12
+}
