@@ -68,7 +68,7 @@ QString FileUtils::getRecordTempDir() { return subDir("/record_temp"); }
 
 QString FileUtils::getInstallerPath()
 {
-    return getUpgradeDir() + QStringLiteral("/veltro_lecturer-Setup.exe");
+    return getUpgradeDir() + QStringLiteral("/veltro_lecturer-setup.run");
 }
 
 QStringList FileUtils::getCacheDirs()

@@ -28,6 +28,7 @@ public:
     static QString getRecordingDir();
     static QString getRecordTempDir();
 
+    // The upgrade installer: "/upgrade/veltro_lecturer-setup.run".
     static QString getInstallerPath();
     static QStringList getCacheDirs();
     static QString getResourceFileFromUrl(const QString &url);

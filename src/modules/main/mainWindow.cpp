@@ -16,6 +16,9 @@
 #include "platform/http/httpRequest.h"
 #include "utils/CCustomNetworkAccessManagerFactory.h"
 #include "utils/CDataHelper.h"
+#include "utils/CFileDownloadProgressDialog.h"
+#include "utils/CFileDownloader.h"
+#include "utils/FileUtils.h"
 #include "utils/CHttpClient.h"
 #include "utils/CLog.h"
 #include "utils/CThreadWork.h"
@@ -26,6 +29,10 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
 #include <QJsonDocument>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -54,6 +61,10 @@ constexpr int kLockOutFromCount = 3;
 // Per-user key-value keys: the user id immediately followed by the name.
 const char *const kAvailableOrgsKey = "key_avaliable_orgs";
 const char *const kSelectedOrgIdKey = "key_selected_org_id";
+const char *const kIgnoreVersionKey = "key_ignore_version";
+
+// A second cache removal this soon after the first only repeats its toast.
+constexpr qint64 kCacheRemovePauseMs = 60;
 
 QString tag(const char *function)
 {
@@ -531,38 +542,223 @@ void mainWindow::getLiveConfigFailure_slot(Failure &f)
     toast(f.getMessageForUser());
 }
 
-// The upgrade check with its installer download, and the cache size and its
-// removal, come with the settings, upgrade and about pages that show them.
-// Until then these receive and do nothing.
-// The upgrade and cache operations below are the settings and upgrade pages'
-// native side; they stay empty until those pages exist, so nothing is shown
-// or deleted before the teacher can see what happens.
-void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *)
+void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *info)
 {
+    if (!info)
+        return;
+    // A copy: the record behind the pointer is replaced by the next
+    // configuration reply, which may arrive while a box below waits.
+    const UpgradeInfo upgrade = *info;
+    CLog::printf("mainWindow::handleUpgradeInfo_slot upgrade info %s",
+                 QJsonDocument(upgrade.toJson()).toJson(QJsonDocument::Compact).constData());
+    AppInfo::setVersionCode(upgrade.upgradeCode);
+
+    const QString ownVersion = AppInfo::getAppVersion();
+    const std::pair<bool, bool> check = upgrade.checkUpgrade(ownVersion);
+    const bool needUpgrade = check.first;
+    const bool forced = check.second;
+    const UpgradeContent &content = upgrade.upgradeContent;
+    emit setCurrentVersion_signal(content.apkUrl, upgrade.currentVersion, ownVersion, needUpgrade);
+    if (!needUpgrade)
+        return;
+
+    const QString text = content.content + QStringLiteral("\r\n") + content.packageSize;
+    // The boxes run a nested event loop in which this window may be closed.
+    QPointer<mainWindow> self(this);
+    if (forced) {
+        const int answer = CDialogManager::twoButtonDialog(this, content.title, text, QStringLiteral("前往升级"),
+                                                           QStringLiteral("退出"));
+        if (!self)
+            return;
+        if (answer == 1)
+            close();
+        else
+            downloadUpgradeProgram(content.apkUrl);
+        return;
+    }
+
+    emit hasUpgrade_signal(upgrade.toJson());
+    const std::string ignoreKey = perUserKey(kIgnoreVersionKey);
+    const QString ignored = KV::get(ignoreKey);
+    if (!ignored.isEmpty() && !CDataHelper::isVersion2Bigger(ignored, upgrade.currentVersion))
+        return;
+    const int answer = CDialogManager::twoButtonDialog(this, content.title, text, QStringLiteral("前往升级"),
+                                                       QStringLiteral("忽略此版本"));
+    if (!self)
+        return;
+    if (answer == 1)
+        KV::set(ignoreKey, upgrade.currentVersion);
+    else if (answer == 0)
+        downloadUpgradeProgram(content.apkUrl);
 }
 
-void mainWindow::goToDownloadPackage(const QString &)
+void mainWindow::goToDownloadPackage(const QString &fileUrl)
 {
+    if (fileUrl.isEmpty()) {
+        // Without a package address a download could only fail and end the
+        // program; the service's site offers the installer instead.
+        CLog::error(QStringLiteral("no installer address"), tag("mainWindow::goToDownloadPackage"));
+        openInBrowser(httpRequest::getHost());
+        return;
+    }
+    downloadUpgradeProgram(fileUrl);
 }
 
-void mainWindow::handleUpgradeProgramDownloaded_slot(const QString &)
+void mainWindow::downloadUpgradeProgram(const QString &fileUrl)
 {
+    QString url = fileUrl;
+    const QString path = FileUtils::getInstallerPath();
+    CLog::printf("exePath = %s", path.toUtf8().constData());
+    if (QFileInfo::exists(path) && !QFile::remove(path)) {
+        CLog::error(QStringLiteral("remove %1 failed").arg(path), tag("mainWindow::downloadUpgradeProgram"));
+        // A fresh cache name; an address with a query gets one more field.
+        url += (url.contains(QLatin1Char('?')) ? QStringLiteral("&t=") : QStringLiteral("?t="))
+               + currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
+    }
+    // The installer is always fetched again, never taken from the cache.
+    const QString cached = CFileDownloader::getDownloadedFile(url);
+    if (!cached.isEmpty())
+        FileUtils::deleteFile(cached);
+
+    emit upgradeDownloading_signal(true);
+    if (m_downloadDialog)
+        m_downloadDialog->deleteLater();
+    m_downloadDialog = new CFileDownloadProgressDialog(this);
+    connect(m_downloadDialog, &CFileDownloadProgressDialog::filedownloader_downloaded_signal, this,
+            &mainWindow::handleUpgradeProgramDownloaded_slot);
+    m_downloadDialog->downloadUrl(url, QStringLiteral("下载中..."));
+}
+
+void mainWindow::handleUpgradeProgramDownloaded_slot(const QString &fileUrl)
+{
+    emit upgradeDownloading_signal(false);
+    const QString logTag = tag("mainWindow::handleUpgradeProgramDownloaded_slot");
+    const QString downloaded = CFileDownloader::getDownloadedFile(fileUrl);
+    if (downloaded.isEmpty()) {
+        giveUpUpgrade(QStringLiteral("下载安装程序失败，请前往官网下载安装升级"));
+        return;
+    }
+
+    const QString path = FileUtils::getInstallerPath();
+    QFile::remove(path);
+    // The installer must be executable to be started.
+    const bool copied = QFile::copy(downloaded, path)
+                        && QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner
+                                                           | QFileDevice::ExeUser);
+    if (!copied) {
+        CLog::error(QStringLiteral("copy %1 to %2 failed").arg(downloaded, path), logTag);
+        giveUpUpgrade(QStringLiteral("安装程序执行失败，请前往官网下载安装升级"));
+        return;
+    }
+    FileUtils::deleteFile(downloaded);
+
+    bool started = QProcess::startDetached(path, QStringList());
+    CLog::debug(QStringLiteral("start %1 return %2").arg(path).arg(started ? 1 : 0), logTag);
+    if (started) {
+        close();
+        return;
+    }
+
+    QPointer<mainWindow> self(this);
+    const int answer = CDialogManager::twoButtonDialog(this, QString(),
+                                                       QStringLiteral("安装程序执行失败，请重试或前往官网下载安装升级"),
+                                                       QStringLiteral("重试"), QStringLiteral("前往官网"));
+    if (!self)
+        return;
+    if (answer == 0) {
+        started = QProcess::startDetached(path, QStringList());
+        CLog::debug(QStringLiteral("start %1 return %2").arg(path).arg(started ? 1 : 0), logTag);
+        if (!started) {
+            giveUpUpgrade(QStringLiteral("安装程序执行失败，请前往官网下载安装升级"));
+            return;
+        }
+    } else {
+        // Dismissing the box leaves the same way as "前往官网".
+        openInBrowser(httpRequest::getHost());
+    }
+    close();
+}
+
+void mainWindow::giveUpUpgrade(const QString &text)
+{
+    QPointer<mainWindow> self(this);
+    CDialogManager::oneButtonDialog(this, QString(), text, QStringLiteral("确定"));
+    if (!self)
+        return;
+    openInBrowser(httpRequest::getHost());
+    close();
+}
+
+QString mainWindow::cacheSizeText(qint64 size)
+{
+    constexpr qint64 kMiB = 1024 * 1024;
+    // Single precision, as the size has always been shown.
+    if (size > kMiB)
+        return QString::number(float(size) / float(kMiB), 'f', 2) + QStringLiteral("Mb");
+    return QString::number(float(size) / 1024.0f, 'f', 2) + QStringLiteral("Kb");
 }
 
 void mainWindow::getCacheSize()
 {
+    // A finished count stays until a class closes; one count at a time.
+    if (m_cacheItemCount >= 0 || m_cacheWork)
+        return;
+    m_cacheWork = startCacheWork();
+    connect(m_cacheWork, &CThreadWork::calculateFloderSizeProgress_signal, this,
+            &mainWindow::getCacheSizeProgress_slot);
+    m_cacheWork->calculateFloderSize(FileUtils::getCacheDirs());
+}
+
+void mainWindow::getCacheSizeProgress_slot(const QString &floderPath, int calculatedItemCount, qint64 size,
+                                           bool isEnd)
+{
+    if (isEnd)
+        m_cacheItemCount = calculatedItemCount;
+    const QString sizeText = cacheSizeText(size);
+    CLog::log(QStringLiteral("progress:path:%1,itemCoutn:%2,size:%3,isEnd?%4")
+                  .arg(floderPath)
+                  .arg(calculatedItemCount)
+                  .arg(size)
+                  .arg(isEnd ? 1 : 0),
+              tag("mainWindow::getCacheSizeProgress_slot"));
+    emit updateCacheSize_signal(floderPath, sizeText, isEnd);
 }
 
 void mainWindow::removeCache()
 {
+    const qint64 now = currentTimeMillis();
+    if (now - m_lastCacheRemoveTime < kCacheRemovePauseMs) {
+        toast(QStringLiteral("缓存已清除"));
+        return;
+    }
+    m_lastCacheRemoveTime = now;
+    if (m_cacheItemCount < 1 || m_cacheWork)
+        return;
+    m_cacheWork = startCacheWork();
+    connect(m_cacheWork, &CThreadWork::removeFloderProgress_signal, this, &mainWindow::removeCacheProgress_slot);
+    m_cacheWork->removeFloders(FileUtils::getCacheDirs());
 }
 
-void mainWindow::getCacheSizeProgress_slot(const QString &, int, qint64, bool)
+void mainWindow::removeCacheProgress_slot(const QString &floderPath, int removedItemCount, bool isEnd)
 {
+    const QString text = removedItemCount < m_cacheItemCount
+                             ? QStringLiteral("%1/%2").arg(removedItemCount).arg(m_cacheItemCount)
+                             : QStringLiteral("...");
+    emit updateCacheSize_signal(floderPath, text, isEnd);
+    if (isEnd) {
+        m_cacheItemCount = 0;
+        toast(QStringLiteral("缓存已清除"));
+    }
 }
 
-void mainWindow::removeCacheProgress_slot(const QString &, int, bool)
+CThreadWork *mainWindow::startCacheWork()
 {
+    // Ends by itself and is deleted then, or with this window; its
+    // progress, queued before it ended, still arrives.
+    auto *work = new CThreadWork();
+    work->setParent(this);
+    connect(work, &QThread::finished, work, &QObject::deleteLater);
+    return work;
 }
 
 void mainWindow::resizeEvent(QResizeEvent *event)

@@ -6,12 +6,14 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 
 class CFileDownloadProgressDialog;
+class CThreadWork;
 class CommonService;
 class CourseService;
 class CourseViewModel;
@@ -60,6 +62,8 @@ public:
     QQuickView *quickView() const { return m_view; }
     TQLiveBroadCastActivity *liveWindow() const { return m_liveWindow; }
     int cacheItemCount() const { return m_cacheItemCount; }
+    // "12.35Mb" above one MiB, else "0.50Kb".
+    static QString cacheSizeText(qint64 size);
 
     Q_INVOKABLE void setLeftDragWidth(int width);
     Q_INVOKABLE void quit();
@@ -125,6 +129,13 @@ private:
     void checkLogin();
     bool initOrgs();
     void openInBrowser(const QString &url);
+    // Fetches the installer afresh into the cache; the window is blocked
+    // until handleUpgradeProgramDownloaded_slot.
+    void downloadUpgradeProgram(const QString &fileUrl);
+    // Says why the upgrade failed, offers the service's site, and ends.
+    void giveUpUpgrade(const QString &text);
+    // A background worker of this window for the cache jobs.
+    CThreadWork *startCacheWork();
     // The management site's sign-in page that leads to `target`.
     void openManagementPage(const QString &target);
 
@@ -141,7 +152,8 @@ private:
     std::unique_ptr<TeacherInfoViewModel> m_teacherInfoViewModel;
     std::unique_ptr<UploadFileViewModel> m_uploadFileViewModel;
     std::unique_ptr<RemoteConfigViewModel> m_remoteConfigViewModel;
-    CFileDownloadProgressDialog *m_downloadDialog = nullptr;
+    CFileDownloadProgressDialog *m_downloadDialog = nullptr; // child
+    QPointer<CThreadWork> m_cacheWork; // child; the cache job under way
     std::unique_ptr<GlobalConfig> m_globalConfig;
     int m_loginErrorCount = 0;
     bool m_userLogin = false;
