@@ -1,0 +1,421 @@
+// The pages behind the left bar's "更多" entry on the real main window, signed
+// in against the stand-in service: the menu, the settings page, the upgrade
+// page and the about page. Each test saves a picture of what it shows.
+#include "MorePagesProbe.h"
+#include "ServiceFixtures.h"
+#include "StandInService.h"
+#include "TestPictures.h"
+
+#include "modules/login/LoginManager.h"
+#include "modules/main/mainWindow.h"
+#include "utils/GlobalConfig.h"
+#include "utils/TextMetrics.h"
+
+#include <QColor>
+#include <QDesktopServices>
+#include <QJsonObject>
+#include <QPointer>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Catches what the window hands to the system browser.
+class BrowserCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+const QString kRemoteConfig = QStringLiteral("biz_mv/edu/config/appRemoteConfig");
+const QString kRenderTypeKey = QStringLiteral("video_widget_render_type");
+const QStringList kMenuEntries{"menuSetting", "menuRoleChange", "menuManagerSystem",
+                               "menuAbout",   "menuLogout",     "menuUpgrade"};
+
+QJsonObject upgradeInfo(const QString &apkUrl, const QString &title)
+{
+    return QJsonObject{{"currentVersion", "5.11.0"},
+                       {"upgradeCode", 2},
+                       {"upgradeVersion", "5.0.0"},
+                       {"upgradeContent", QJsonObject{{"apkUrl", apkUrl},
+                                                      {"content", "课堂更流畅\n修复了若干问题"},
+                                                      {"packageSize", "58.6MB"},
+                                                      {"title", title}}}};
+}
+
+bool isBlue(const QVariant &colour)
+{
+    return colour.value<QColor>() == QColor(QStringLiteral("#3A78E6"));
+}
+
+} // namespace
+
+class TestMorePages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void menuEntriesAndUpgradeOffer();
+    void menuEntryActs_data();
+    void menuEntryActs();
+    void settingsCacheRow();
+    void settingsSwitchWritesConfig_data();
+    void settingsSwitchWritesConfig();
+    void settingsMyInfo();
+    void upgradePage_data();
+    void upgradePage();
+    void aboutPage_data();
+    void aboutPage();
+
+private:
+    // Started with the stored teacher: waits until her lists are shown.
+    mainWindow *openSignedIn();
+    void openMenu();
+    // Clicks the backdrop near the window's top right corner, outside every box.
+    void clickBackdrop();
+    void savePicture(const QString &name);
+
+    StandInService m_service;
+    BrowserCatcher m_browser;
+    QPointer<mainWindow> m_window;
+    std::unique_ptr<MorePagesProbe> m_probe;
+};
+
+void TestMorePages::initTestCase()
+{
+    installFontSubstitutions();
+    QVERIFY(m_service.listen());
+    GlobalConfig config;
+    config.setValue(QStringLiteral("api_host"), m_service.baseUrl());
+    config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
+}
+
+void TestMorePages::init()
+{
+    m_service.clearReplies();
+    // The pages here get their upgrade and version reports from the test
+    // alone, never late from the start-up check.
+    m_service.setReply(kRemoteConfig, StandInService::Reply::failure(500, QStringLiteral("busy")));
+    ServiceFixtures::storeSignedInTeacher(m_service.baseUrl());
+}
+
+void TestMorePages::cleanup()
+{
+    m_probe.reset();
+    if (m_window)
+        m_window->close();
+    QTRY_VERIFY(m_window.isNull());
+    GlobalConfig config;
+    config.switchAutoRecord(false);
+    config.switchNativeRender(false);
+    config.setValue(kRenderTypeKey, QStringLiteral("0"));
+    m_browser.opened.clear();
+    m_service.clearReplies();
+    m_service.clearRequests();
+}
+
+mainWindow *TestMorePages::openSignedIn()
+{
+    m_window = new mainWindow();
+    m_window->init();
+    m_window->show();
+    m_probe.reset(new MorePagesProbe(m_window->quickView()));
+    const bool ready = QTest::qWaitFor([&] {
+        return m_probe->property("weekRepeater", "count").toInt() == 7 && m_window->quickView()->isExposed();
+    });
+    return ready ? m_window.data() : nullptr;
+}
+
+void TestMorePages::openMenu()
+{
+    QVERIFY(!m_probe->visible("menuPanel"));
+    QVERIFY(m_probe->click("moreEntry"));
+    QVERIFY(m_probe->visible("menuPanel"));
+}
+
+void TestMorePages::clickBackdrop()
+{
+    m_probe->waitForFrame();
+    QTest::mouseClick(m_window->quickView(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(m_window->quickView()->width() - 5, 5));
+}
+
+void TestMorePages::savePicture(const QString &name)
+{
+    // Let switches and focus bars finish their animations first.
+    QTest::qWait(300);
+    m_probe->waitForFrame();
+    QVERIFY2(!saveTestPicture(m_probe->grab(), name).isEmpty(), qPrintable(name));
+}
+
+void TestMorePages::menuEntriesAndUpgradeOffer()
+{
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    QVERIFY(!m_probe->visible("upgradeDot"));
+
+    const auto shownEntries = [this] {
+        QList<QQuickItem *> shown;
+        for (const QString &name : kMenuEntries) {
+            QQuickItem *entry = m_probe->find(name);
+            if (entry && entry->isVisible())
+                shown << entry;
+        }
+        std::sort(shown.begin(), shown.end(), [](QQuickItem *a, QQuickItem *b) {
+            return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
+        });
+        QStringList texts;
+        for (QQuickItem *entry : shown)
+            texts << entry->property("text").toString();
+        return texts;
+    };
+
+    openMenu();
+    QCOMPARE(shownEntries(), (QStringList{"设置", "切换身份", "教务系统", "关于我们", "退出登录"}));
+    // The box opens just right of the left bar and ends above its bottom.
+    QQuickItem *box = m_probe->find("menuBox");
+    QQuickItem *bar = m_probe->find("leftBar");
+    const QRectF boxRect = box->mapRectToScene(QRectF(0, 0, box->width(), box->height()));
+    QVERIFY(boxRect.left() >= bar->width());
+    QVERIFY(boxRect.left() < bar->width() + 20);
+    QVERIFY(boxRect.bottom() < bar->height());
+    savePicture(QStringLiteral("morepages_menu"));
+    clickBackdrop();
+    QVERIFY(!m_probe->visible("menuPanel"));
+
+    emit window->hasUpgrade_signal(upgradeInfo(QStringLiteral("http://127.0.0.1:1/setup.bin"), QString()));
+    QVERIFY(m_probe->visible("upgradeDot"));
+    openMenu();
+    QCOMPARE(shownEntries(), (QStringList{"设置", "切换身份", "教务系统", "关于我们", "退出登录", "新版本"}));
+    savePicture(QStringLiteral("morepages_menu_upgrade"));
+}
+
+void TestMorePages::menuEntryActs_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("page");
+
+    QTest::newRow("settings") << "menuSetting" << "settingPanel";
+    QTest::newRow("about") << "menuAbout" << "aboutItem";
+    QTest::newRow("new version") << "menuUpgrade" << "upgradeItem";
+    QTest::newRow("sign-out") << "menuLogout" << "loginItem";
+    QTest::newRow("management system") << "menuManagerSystem" << "";
+    // The organisation page is drawn elsewhere; here only the menu closes.
+    QTest::newRow("change of role") << "menuRoleChange" << "";
+}
+
+void TestMorePages::menuEntryActs()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, page);
+
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    emit window->hasUpgrade_signal(upgradeInfo(QStringLiteral("http://127.0.0.1:1/setup.bin"), QString()));
+    if (!page.isEmpty())
+        QVERIFY(!m_probe->visible(page));
+    openMenu();
+    QVERIFY(m_probe->click(entry));
+    QVERIFY(!m_probe->visible("menuPanel"));
+    if (!page.isEmpty())
+        QVERIFY(m_probe->visible(page));
+
+    if (entry == QLatin1String("menuManagerSystem")) {
+        QCOMPARE(m_browser.opened.size(), 1);
+        QCOMPARE(m_browser.opened.first().toString(),
+                 m_service.baseUrl() + QStringLiteral("/commonweb/edumanagement/veltro/service/"));
+    } else {
+        QVERIFY(m_browser.opened.isEmpty());
+    }
+    if (entry == QLatin1String("menuLogout")) {
+        QVERIFY(!LoginManager::isLogin());
+        QCOMPARE(m_probe->text("userName"), QStringLiteral("未登录"));
+        QCOMPARE(m_probe->property("weekRepeater", "count").toInt(), 0);
+    }
+}
+
+void TestMorePages::settingsCacheRow()
+{
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    m_probe->find("settingPanel")->setVisible(true);
+    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("计算中"));
+    QVERIFY(!isBlue(m_probe->property("cacheButton", "bgColor")));
+
+    // Progress of a calculation, then its end.
+    emit window->updateCacheSize_signal(QStringLiteral("x"), QStringLiteral("1.20Mb"), false);
+    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("1.20Mb"));
+    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("计算中"));
+    emit window->updateCacheSize_signal(QStringLiteral("x"), QStringLiteral("2.50Mb"), true);
+    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("2.50Mb"));
+    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("清除缓存"));
+    QVERIFY(isBlue(m_probe->property("cacheButton", "bgColor")));
+    savePicture(QStringLiteral("morepages_settings"));
+    QVERIFY(m_probe->click("cacheButton"));
+
+    // A removal reports its progress the same way.
+    emit window->updateCacheSize_signal(QStringLiteral("x"), QStringLiteral("100/250"), false);
+    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("100/250"));
+    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("计算中"));
+    emit window->updateCacheSize_signal(QStringLiteral("x"), QStringLiteral("..."), true);
+    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("清除缓存"));
+
+    // Inside the box the page stays; outside it closes.
+    QVERIFY(m_probe->click("cacheSize"));
+    QVERIFY(m_probe->visible("settingPanel"));
+    clickBackdrop();
+    QVERIFY(!m_probe->visible("settingPanel"));
+}
+
+void TestMorePages::settingsSwitchWritesConfig_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("startOn");
+
+    QTest::newRow("auto record, on") << "autoRecordRow" << "auto_record" << true;
+    QTest::newRow("native text, off") << "nativeRenderRow" << "render_native" << false;
+    QTest::newRow("slow video, on") << "videoRenderRow" << "video_widget_render_type" << true;
+    QTest::newRow("slow video, off") << "videoRenderRow" << "video_widget_render_type" << false;
+}
+
+void TestMorePages::settingsSwitchWritesConfig()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, key);
+    QFETCH(bool, startOn);
+
+    GlobalConfig config;
+    config.setValue(key, startOn ? QStringLiteral("1") : QStringLiteral("0"));
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    m_probe->find("settingPanel")->setVisible(true);
+    QQuickItem *rowItem = m_probe->find(row);
+    QVERIFY(rowItem);
+    QQuickItem *toggle = m_probe->find(QStringLiteral("switch"), rowItem);
+    QVERIFY(toggle);
+    QCOMPARE(toggle->state(), startOn ? QStringLiteral("right") : QStringLiteral("left"));
+
+    QVERIFY(m_probe->click(toggle));
+    QCOMPARE(toggle->state(), startOn ? QStringLiteral("left") : QStringLiteral("right"));
+    QCOMPARE(config.getValue(key), startOn ? QStringLiteral("0") : QStringLiteral("1"));
+    QCOMPARE(GlobalConfig::value(key).toVariant().toInt(), startOn ? 0 : 1);
+    if (key == QLatin1String("render_native")) {
+        // The row's own texts follow at once.
+        QVERIFY(config.renderNative());
+        for (const char *text : {"label", "tip"})
+            QCOMPARE(m_probe->find(text, rowItem)->property("renderType").toInt(), int(1 /* Text.NativeRendering */));
+    }
+    QVERIFY(m_probe->click(toggle));
+    QCOMPARE(config.getValue(key), startOn ? QStringLiteral("1") : QStringLiteral("0"));
+    if (key == QLatin1String("auto_record"))
+        QCOMPARE(config.autoRecord(), startOn);
+}
+
+void TestMorePages::settingsMyInfo()
+{
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    m_probe->find("settingPanel")->setVisible(true);
+    QVERIFY(m_probe->visible("generalPage"));
+    QVERIFY(!m_probe->visible("minePage"));
+    QVERIFY(m_probe->click("tabMine"));
+    QVERIFY(m_probe->visible("minePage"));
+    QVERIFY(!m_probe->visible("generalPage"));
+    QCOMPARE(m_probe->text("infoUserID"), QString::fromLatin1(ServiceFixtures::kTeacherId));
+    QCOMPARE(m_probe->text("infoUserName"), QStringLiteral("王老师"));
+    QCOMPARE(m_probe->text("infoMobilePhone"), QString::fromLatin1(ServiceFixtures::kTeacherPhone));
+    QCOMPARE(m_probe->property("userImage", "img_src").toString(),
+             m_service.baseUrl() + QStringLiteral("/files/pages/page1.png"));
+    savePicture(QStringLiteral("morepages_settings_mine"));
+}
+
+void TestMorePages::upgradePage_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("apkUrl");
+    QTest::addColumn<QString>("shownTitle");
+
+    QTest::newRow("titled") << "5.11 新功能" << "http://127.0.0.1:1/setup.bin" << "5.11 新功能";
+    QTest::newRow("untitled, no address") << "" << "" << "Veltro";
+}
+
+void TestMorePages::upgradePage()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, apkUrl);
+    QFETCH(QString, shownTitle);
+
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    emit window->setCurrentVersion_signal(apkUrl, QStringLiteral("5.11.0"), QStringLiteral("5.10.0"), true);
+    emit window->hasUpgrade_signal(upgradeInfo(apkUrl, title));
+    openMenu();
+    QVERIFY(m_probe->click("menuUpgrade"));
+    QVERIFY(m_probe->visible("upgradeItem"));
+
+    QCOMPARE(m_probe->text("upgradeTitle"), shownTitle);
+    QCOMPARE(m_probe->text("upgradeText"),
+             QStringLiteral("新版本:5.11.0\n\n课堂更流畅\n修复了若干问题\n\n安装包大小:58.6MB"));
+    QVERIFY(m_probe->visible("currentVersion"));
+    QCOMPARE(m_probe->text("currentVersion"), QStringLiteral("当前版本:5.10.0"));
+    QCOMPARE(m_probe->text("downloadButton"), QStringLiteral("前往更新"));
+    QVERIFY(m_probe->find(QStringLiteral("legalNotice"), m_probe->find(QStringLiteral("upgradeItem")))->isVisible());
+    savePicture(QStringLiteral("morepages_upgrade_") + QString::fromLatin1(QTest::currentDataTag()).section(',', 0, 0));
+
+    QVERIFY(m_probe->click("downloadButton"));
+    QVERIFY(!m_probe->visible("upgradeItem"));
+}
+
+void TestMorePages::aboutPage_data()
+{
+    QTest::addColumn<QString>("apkUrl");
+    QTest::addColumn<QString>("newVersion");
+    QTest::addColumn<bool>("needUpgrade");
+    QTest::addColumn<QString>("versionState");
+    QTest::addColumn<bool>("blue");
+
+    QTest::newRow("latest") << "" << "5.10.0" << false << "已是最新版本" << false;
+    QTest::newRow("newer") << "http://127.0.0.1:1/setup.bin" << "5.11.0" << true << "前往更新 5.11.0" << true;
+}
+
+void TestMorePages::aboutPage()
+{
+    QFETCH(QString, apkUrl);
+    QFETCH(QString, newVersion);
+    QFETCH(bool, needUpgrade);
+    QFETCH(QString, versionState);
+    QFETCH(bool, blue);
+
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+    emit window->setCurrentVersion_signal(apkUrl, newVersion, QStringLiteral("5.10.0"), needUpgrade);
+    openMenu();
+    QVERIFY(m_probe->click("menuAbout"));
+    QVERIFY(m_probe->visible("aboutItem"));
+    QCOMPARE(m_probe->text("productVersion"), QStringLiteral("Veltro·教师端 5.10.0"));
+    QCOMPARE(m_probe->text("versionState"), versionState);
+    QCOMPARE(isBlue(m_probe->property("versionState", "color")), blue);
+    QCOMPARE(m_probe->property("versionState", "font").value<QFont>().underline(), blue);
+    QCOMPARE(m_probe->property("logo", "source").toUrl(), QUrl(QStringLiteral("qrc:/res/logo.png")));
+    savePicture(QStringLiteral("morepages_about_") + QString::fromLatin1(QTest::currentDataTag()));
+
+    clickBackdrop();
+    QVERIFY(!m_probe->visible("aboutItem"));
+}
+
+QTEST_MAIN(TestMorePages)
+#include "tst_morepages.moc"
