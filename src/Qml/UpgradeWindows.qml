@@ -116,9 +116,8 @@ OverlayPage {
         fontSize: 12
         onBtnClicked: {
             root.visible = false
-            // Without an address a download could only fail and end the program.
-            if (root.apkUrl !== "")
-                theMainWindow.goToDownloadPackage(root.apkUrl)
+            // Without an address the main window offers the service's site.
+            theMainWindow.goToDownloadPackage(root.apkUrl)
         }
     }
 }

@@ -1,6 +1,7 @@
 // The pages behind the left bar's "更多" entry on the real main window, signed
 // in against the stand-in service: the menu, the settings page, the upgrade
 // page and the about page. Each test saves a picture of what it shows.
+#include "ModalAnswerer.h"
 #include "MorePagesProbe.h"
 #include "ServiceFixtures.h"
 #include "StandInService.h"
@@ -8,11 +9,14 @@
 
 #include "modules/login/LoginManager.h"
 #include "modules/main/mainWindow.h"
+#include "utils/FileUtils.h"
 #include "utils/GlobalConfig.h"
 #include "utils/TextMetrics.h"
 
 #include <QColor>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QJsonObject>
 #include <QPointer>
 #include <QQuickItem>
@@ -249,35 +253,43 @@ void TestMorePages::menuEntryActs()
 
 void TestMorePages::settingsCacheRow()
 {
+    // Three files of 1 KiB in the download cache.
+    const QString folder = FileUtils::getResourceDir() + QStringLiteral("/c");
+    QVERIFY(QDir().mkpath(folder));
+    for (int i = 0; i < 3; ++i) {
+        QFile file(folder + QStringLiteral("/f%1").arg(i));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(1024, 'c'));
+    }
     mainWindow *window = openSignedIn();
     QVERIFY(window);
+
+    // Opening the page counts the cache; the button waits for the count.
     m_probe->find("settingPanel")->setVisible(true);
     QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("计算中"));
     QVERIFY(!isBlue(m_probe->property("cacheButton", "bgColor")));
-
-    // Progress of a calculation, then its end.
-    emit window->updateCacheSize_signal(QStringLiteral("x"), QStringLiteral("1.20Mb"), false);
-    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("1.20Mb"));
-    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("计算中"));
-    emit window->updateCacheSize_signal(QStringLiteral("x"), QStringLiteral("2.50Mb"), true);
-    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("2.50Mb"));
-    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("清除缓存"));
+    QTRY_COMPARE(m_probe->text("cacheButton"), QStringLiteral("清除缓存"));
+    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("3.00Kb"));
     QVERIFY(isBlue(m_probe->property("cacheButton", "bgColor")));
     savePicture(QStringLiteral("morepages_settings"));
-    QVERIFY(m_probe->click("cacheButton"));
 
-    // A removal reports its progress the same way.
-    emit window->updateCacheSize_signal(QStringLiteral("x"), QStringLiteral("100/250"), false);
-    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("100/250"));
-    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("计算中"));
-    emit window->updateCacheSize_signal(QStringLiteral("x"), QStringLiteral("..."), true);
+    QVERIFY(m_probe->click("cacheButton"));
+    QTRY_COMPARE(window->cacheItemCount(), 0);
+    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("..."));
     QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("清除缓存"));
+    QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
 
     // Inside the box the page stays; outside it closes.
     QVERIFY(m_probe->click("cacheSize"));
     QVERIFY(m_probe->visible("settingPanel"));
     clickBackdrop();
     QVERIFY(!m_probe->visible("settingPanel"));
+
+    // Opened again, the page does not count again before the next class.
+    m_probe->find("settingPanel")->setVisible(true);
+    QTest::qWait(100);
+    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("..."));
+    QCOMPARE(window->cacheItemCount(), 0);
 }
 
 void TestMorePages::settingsSwitchWritesConfig_data()
@@ -376,8 +388,21 @@ void TestMorePages::upgradePage()
     QVERIFY(m_probe->find(QStringLiteral("legalNotice"), m_probe->find(QStringLiteral("upgradeItem")))->isVisible());
     savePicture(QStringLiteral("morepages_upgrade_") + QString::fromLatin1(QTest::currentDataTag()).section(',', 0, 0));
 
+    // Without an address the service's site offers the installer; with one
+    // the download blocks the window, fails here and ends the program.
+    ModalAnswerer answerer(ModalAnswerer::PressFirst, 50);
+    QSignalSpy downloading(window, &mainWindow::upgradeDownloading_signal);
     QVERIFY(m_probe->click("downloadButton"));
     QVERIFY(!m_probe->visible("upgradeItem"));
+    if (apkUrl.isEmpty()) {
+        QCOMPARE(m_browser.opened, QList<QUrl>{QUrl(m_service.baseUrl())});
+        QVERIFY(downloading.isEmpty());
+        return;
+    }
+    QVERIFY(!downloading.isEmpty());
+    QCOMPARE(downloading.first().first().toBool(), true);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window.isNull(), 10000);
+    QCOMPARE(answerer.lastText(), QStringLiteral("下载安装程序失败，请前往官网下载安装升级"));
 }
 
 void TestMorePages::aboutPage_data()
