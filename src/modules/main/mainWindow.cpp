@@ -12,6 +12,7 @@
 #include "modules/login/LoginViewModel.h"
 #include "modules/login/TeacherInfoViewModel.h"
 #include "modules/login/UserService.h"
+#include "modules/record/TQVideoUploder.h"
 #include "platform/http/AppInfo.h"
 #include "platform/http/httpRequest.h"
 #include "utils/CCustomNetworkAccessManagerFactory.h"
@@ -115,6 +116,7 @@ mainWindow::~mainWindow()
 
     // Background jobs first: the log push uses the upload view model.
     qDeleteAll(findChildren<CThreadWork *>(QString(), Qt::FindDirectChildrenOnly));
+    TQVideoUploder::instance()->release();
 
     // A request still under way only loses its receiver with these.
     m_courseViewModel.reset();
@@ -439,6 +441,9 @@ void mainWindow::loginSuccess_slot()
     logPush->setUploadViewModel(m_uploadFileViewModel.get());
     connect(logPush, &QThread::finished, logPush, &QObject::deleteLater);
     logPush->start(QThread::InheritPriority);
+
+    // Recordings of earlier classes that still wait go up now.
+    TQVideoUploder::instance()->checkUploadVideo(-1);
 
     const AccountEntity *account = LoginManager::getCurrentUser();
     emit loginSuccess_signal(account ? account->accountDetails.toLoginUserJson() : QJsonObject());

@@ -6,6 +6,7 @@
 #include "TestClock.h"
 #include "TestLogCapture.h"
 #include "TopLevelWidgets.h"
+#include "UploadParts.h"
 
 #include "utils/TimeUtils.h"
 
@@ -14,6 +15,7 @@
 #include "modules/login/LoginManager.h"
 #include "modules/main/mainWindow.h"
 #include "platform/http/ApiPaths.h"
+#include "utils/FileUtils.h"
 #include "utils/GlobalConfig.h"
 #include "utils/KV.h"
 #include "utils/TextMetrics.h"
@@ -158,6 +160,7 @@ private slots:
     void browserPages();
     void closingKeepsFailedSignInCount();
     void resizeFollowsWindow();
+    void signInResumesRecordingUploads();
 
 private:
     // A window over the stored state, built and shown as main() does.
@@ -556,6 +559,23 @@ void TestMainWindow::resizeFollowsWindow()
     QCOMPARE(resized.first().at(0).toInt(), 1200);
     QTRY_COMPARE(window->quickView()->rootObject()->width(), 1200.0);
     QTRY_COMPARE(window->quickView()->rootObject()->height(), 760.0);
+}
+
+void TestMainWindow::signInResumesRecordingUploads()
+{
+    // A recording left waiting by an earlier class.
+    const QString name = QStringLiteral("10001_2001_30001_%1.mp4").arg(currentTimeMillis() - 60000);
+    QFile recording(FileUtils::getRecordDir() + QLatin1Char('/') + name);
+    QVERIFY(recording.open(QIODevice::WriteOnly));
+    recording.write(QByteArray(4096, 'v'));
+    recording.close();
+
+    QVERIFY(openSignedIn());
+    const QString upload = QStringLiteral("biz_mv/edu/courses/pushCourseScheduleBinaryRecord");
+    QTRY_COMPARE(m_service.requestsTo(upload).size(), 1);
+    QCOMPARE(UploadParts::textFields(m_service.requestsTo(upload).first()).value("courseScheduleID"),
+             QStringLiteral("30001"));
+    QTRY_VERIFY(QFile::exists(FileUtils::getRecordCacheDir() + QLatin1Char('/') + name));
 }
 
 QTEST_MAIN(TestMainWindow)
