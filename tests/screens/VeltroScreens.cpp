@@ -113,7 +113,7 @@ int main(int argc, char *argv[])
     probe.click(QStringLiteral("loginButton"));
     if (waitFor([&] { return probe.visible(QStringLiteral("roleSelectItem")); }, "the organisation page")) {
         savePage(probe, QStringLiteral("organisation"));
-        probe.click(QStringLiteral("roleEntry"));
+        probe.click(QStringLiteral("roleEntry_101"));
     }
     waitFor([&] { return probe.property(QStringLiteral("weekRepeater"), "count").toInt() == 7; }, "the course list");
     savePage(probe, QStringLiteral("main_window"));

@@ -168,6 +168,9 @@ void mainWindow::initView()
     layout->addWidget(m_viewContainer);
     m_viewContainer->resize(size());
     m_viewContainer->show();
+    // Typing goes to the pages without a first click into them.
+    m_viewContainer->setFocusPolicy(Qt::StrongFocus);
+    m_viewContainer->setFocus();
 
     setWindowTitle(QStringLiteral("Veltro·教师端"));
 }
@@ -476,6 +479,10 @@ bool mainWindow::initOrgs()
         AppInfo::setOrgId(selected);
         curOrgID = selectedID;
         CLog::log(QStringLiteral("get selected org id %1").arg(selected), logTag);
+    } else {
+        // Until this teacher chooses, no request may carry the organisation
+        // of whoever signed in before.
+        AppInfo::setOrgId(QString());
     }
 
     if (!m_userLogin && curOrgID < 0) {

@@ -11,6 +11,7 @@
 #include "base/dialog/CToast.h"
 #include "modules/login/LoginManager.h"
 #include "modules/main/mainWindow.h"
+#include "platform/http/AppInfo.h"
 #include "utils/GlobalConfig.h"
 #include "utils/KV.h"
 #include "utils/TextMetrics.h"
@@ -323,6 +324,7 @@ void TestSignInPages::firstChoiceThenRestart()
 {
     LoginManager::cleanLoginInfo();
     QVERIFY(KV::remove("10001key_selected_org_id"));
+    AppInfo::setOrgId(QStringLiteral("999")); // left by an earlier sign-in
     mainWindow *window = openWindow();
     signInWithCode(window, ServiceFixtures::kTeacherPhone);
 
@@ -343,8 +345,11 @@ void TestSignInPages::firstChoiceThenRestart()
     QCOMPARE(KV::get("10001key_selected_org_id"), QString());
     QVERIFY(!saveTestPicture(grab(window), QStringLiteral("role_select_first")).isEmpty());
 
+    // The lists asked for before the choice carry no organisation, not the
+    // one of whoever signed in before.
+    QTRY_COMPARE(listOrgIDs(m_service), (QStringList{"", ""}));
+
     // A click chooses, stores, reloads the lists for it and closes the page.
-    QTRY_COMPARE(m_service.requestsTo(kScheduleList).size(), 2);
     m_service.clearRequests();
     click(window, roleEntry(window, 102));
     QVERIFY(!visible(window, "roleSelectItem"));
