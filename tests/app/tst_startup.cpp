@@ -1,9 +1,9 @@
 // Starts the real program as a user would: the start-up log, the refusal of a
 // second copy (its box answered by the autoanswer plugin loaded into it), and a
 // new start after the first copy was killed.
+#include "ServiceFixtures.h"
 #include "StandInService.h"
 
-#include "utils/GlobalConfig.h"
 #include "utils/SingleInstance.h"
 #include "utils/SystemInfo.h"
 
@@ -90,9 +90,7 @@ void TestStartup::initTestCase()
     QVERIFY2(singleInstanceLockPath().startsWith(runtimeDir), qPrintable(singleInstanceLockPath()));
 
     QVERIFY(m_service.listen());
-    GlobalConfig config;
-    config.setValue(QStringLiteral("api_host"), m_service.baseUrl());
-    config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
+    ServiceFixtures::pointClientAt(m_service.baseUrl());
 
     m_first = start();
     QVERIFY(m_first.process->waitForStarted(5000));

@@ -6,13 +6,12 @@
 //   VeltroScreens <output folder>
 //
 // Meant for a virtual X screen (scripts/screens) with a throwaway data folder.
-#include "MorePagesProbe.h"
+#include "MainWindowProbe.h"
 #include "ServiceFixtures.h"
 #include "StandInService.h"
 
 #include "common/remoteconfig/UpgradeInfo.h"
 #include "modules/main/mainWindow.h"
-#include "utils/GlobalConfig.h"
 #include "utils/TextMetrics.h"
 
 #include <QApplication>
@@ -27,6 +26,8 @@
 
 #include <cstdio>
 #include <functional>
+
+using namespace MainWindowProbe;
 
 namespace {
 
@@ -53,12 +54,11 @@ void save(const QImage &picture, const QString &name)
     std::printf("saved %s\n", qPrintable(path));
 }
 
-void savePage(const MorePagesProbe &probe, const QString &name)
+void savePage(mainWindow *window, const QString &name)
 {
     // Let switches, focus bars and pictures settle first.
     QTest::qWait(400);
-    probe.waitForFrame();
-    save(probe.grab(), name);
+    save(grab(window), name);
 }
 
 UpgradeInfo optionalUpgrade(const QString &baseUrl)
@@ -91,39 +91,34 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the stand-in service did not start\n");
         return 1;
     }
-    {
-        GlobalConfig config;
-        config.setValue(QStringLiteral("api_host"), service.baseUrl());
-        config.setValue(QStringLiteral("web_host"), service.baseUrl());
-    }
+    ServiceFixtures::pointClientAt(service.baseUrl());
 
     QPointer<mainWindow> window = new mainWindow();
     window->init();
     window->show();
-    MorePagesProbe probe(window->quickView());
     waitFor([&] { return window->quickView()->isExposed(); }, "the window");
 
     // A newcomer: the sign-in page.
-    probe.find(QStringLiteral("phoneInput"))->setProperty("text", QString::fromLatin1(ServiceFixtures::kTeacherPhone));
-    probe.click(QStringLiteral("getCodeButton"));
-    probe.find(QStringLiteral("codeInput"))->setProperty("text", QStringLiteral("123456"));
-    savePage(probe, QStringLiteral("sign_in"));
+    item(window, QStringLiteral("phoneInput"))->setProperty("text", QString::fromLatin1(ServiceFixtures::kTeacherPhone));
+    click(window, QStringLiteral("getCodeButton"));
+    item(window, QStringLiteral("codeInput"))->setProperty("text", QStringLiteral("123456"));
+    savePage(window, QStringLiteral("sign_in"));
 
     // The fixture teacher belongs to two organisations and chooses one.
-    probe.click(QStringLiteral("loginButton"));
-    if (waitFor([&] { return probe.visible(QStringLiteral("roleSelectItem")); }, "the organisation page")) {
-        savePage(probe, QStringLiteral("organisation"));
-        probe.click(QStringLiteral("roleEntry_101"));
+    click(window, QStringLiteral("loginButton"));
+    if (waitFor([&] { return visible(window, QStringLiteral("roleSelectItem")); }, "the organisation page")) {
+        savePage(window, QStringLiteral("organisation"));
+        click(window, QStringLiteral("roleEntry_101"));
     }
-    waitFor([&] { return probe.property(QStringLiteral("weekRepeater"), "count").toInt() == 7; }, "the course list");
-    savePage(probe, QStringLiteral("main_window"));
+    waitFor([&] { return itemProperty(window, QStringLiteral("weekRepeater"), "count").toInt() == 7; }, "the course list");
+    savePage(window, QStringLiteral("main_window"));
 
-    probe.click(QStringLiteral("moreEntry"));
-    savePage(probe, QStringLiteral("menu"));
-    probe.click(QStringLiteral("menuSetting"));
-    waitFor([&] { return probe.text(QStringLiteral("cacheButton")) == QStringLiteral("清除缓存"); }, "the cache size");
-    savePage(probe, QStringLiteral("settings"));
-    probe.find(QStringLiteral("settingPanel"))->setVisible(false);
+    click(window, QStringLiteral("moreEntry"));
+    savePage(window, QStringLiteral("menu"));
+    click(window, QStringLiteral("menuSetting"));
+    waitFor([&] { return text(window, QStringLiteral("cacheButton")) == QStringLiteral("清除缓存"); }, "the cache size");
+    savePage(window, QStringLiteral("settings"));
+    item(window, QStringLiteral("settingPanel"))->setVisible(false);
 
     // An optional upgrade: its box, answered with "忽略此版本".
     QTimer boxWatch;
@@ -143,13 +138,13 @@ int main(int argc, char *argv[])
     window->handleUpgradeInfo_slot(&upgrade);
     boxWatch.stop();
 
-    probe.click(QStringLiteral("moreEntry"));
-    probe.click(QStringLiteral("menuUpgrade"));
-    savePage(probe, QStringLiteral("upgrade_page"));
-    probe.find(QStringLiteral("upgradeItem"))->setVisible(false);
-    probe.click(QStringLiteral("moreEntry"));
-    probe.click(QStringLiteral("menuAbout"));
-    savePage(probe, QStringLiteral("about"));
+    click(window, QStringLiteral("moreEntry"));
+    click(window, QStringLiteral("menuUpgrade"));
+    savePage(window, QStringLiteral("upgrade_page"));
+    item(window, QStringLiteral("upgradeItem"))->setVisible(false);
+    click(window, QStringLiteral("moreEntry"));
+    click(window, QStringLiteral("menuAbout"));
+    savePage(window, QStringLiteral("about"));
 
     window->close();
     waitFor([&] { return window.isNull(); }, "the window to close");

@@ -38,14 +38,24 @@ namespace MainWindowProbe {
 
 QQuickItem *item(mainWindow *window, const QString &name)
 {
-    QQuickItem *root = window->quickView()->rootObject();
-    if (!root)
+    return item(window->quickView()->rootObject(), name);
+}
+
+QQuickItem *item(QQuickItem *under, const QString &name)
+{
+    if (!under)
         return nullptr;
-    if (root->objectName() == name)
-        return root;
-    if (QQuickItem *found = root->findChild<QQuickItem *>(name))
+    if (under->objectName() == name)
+        return under;
+    if (QQuickItem *found = under->findChild<QQuickItem *>(name))
         return found;
-    return findVisualChild(root, name);
+    return findVisualChild(under, name);
+}
+
+QVariant itemProperty(mainWindow *window, const QString &name, const char *property)
+{
+    QQuickItem *found = item(window, name);
+    return found ? found->property(property) : QVariant();
 }
 
 QVariant evaluate(mainWindow *window, const QString &script)
@@ -76,17 +86,23 @@ bool activate(mainWindow *window)
     return QTest::qWaitFor([view] { return QGuiApplication::focusWindow() == view; }, 2000);
 }
 
-void click(mainWindow *window, QQuickItem *target)
+bool click(mainWindow *window, QQuickItem *target)
 {
-    if (!target) {
-        qWarning("MainWindowProbe::click: no item");
-        return;
+    if (!target || !target->isVisible()) {
+        qWarning("MainWindowProbe::click: the item is missing or hidden");
+        return false;
     }
     if (!activate(window))
         qWarning("MainWindowProbe::click: the view does not take the focus");
     waitForFrame(window);
     const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(window->quickView(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    return true;
+}
+
+bool click(mainWindow *window, const QString &name)
+{
+    return click(window, item(window, name));
 }
 
 void keyClick(mainWindow *window, Qt::Key key)
@@ -102,6 +118,7 @@ QString text(mainWindow *window, const QString &name)
 
 bool visible(mainWindow *window, const QString &name)
 {
+    // isVisible() is false when any parent is hidden.
     QQuickItem *found = item(window, name);
     return found && found->isVisible();
 }
@@ -120,6 +137,7 @@ QImage grab(mainWindow *window)
 {
     waitForFrame(window);
     QQuickView *view = window->quickView();
+    // With OpenGL (a real X screen) the view reads its last frame back.
     const QImage image = view->grabWindow();
     if (!image.isNull())
         return image;

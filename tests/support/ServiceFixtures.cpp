@@ -3,6 +3,7 @@
 #include "StandInService.h"
 
 #include "modules/login/LoginManager.h"
+#include "utils/GlobalConfig.h"
 #include "utils/KV.h"
 
 #include <QFile>
@@ -32,4 +33,11 @@ void ServiceFixtures::storeSignedInTeacher(const QString &baseUrl)
     const QJsonArray orgs = result.value(QLatin1String("accountDetails")).toObject().value(QLatin1String("orgs")).toArray();
     KV::setJsonValue(user + "key_avaliable_orgs", orgs);
     KV::set(user + "key_selected_org_id", QString::fromLatin1(kSelectedOrgId));
+}
+
+void ServiceFixtures::pointClientAt(const QString &baseUrl)
+{
+    GlobalConfig config;
+    config.setValue(QStringLiteral("api_host"), baseUrl);
+    config.setValue(QStringLiteral("web_host"), baseUrl);
 }

@@ -17,6 +17,9 @@ public:
     // organisations and her choice among them, as a finished sign-in leaves
     // them; the next start signs in with the token.
     static void storeSignedInTeacher(const QString &baseUrl = QStringLiteral("http://127.0.0.1"));
+    // Points the client's service and web hosts ("api_host", "web_host") at
+    // `baseUrl`, the stand-in's address, in the stored settings.
+    static void pointClientAt(const QString &baseUrl);
 
     static constexpr const char *kTeacherId = "10001";
     static constexpr const char *kTeacherPhone = "13800000001";

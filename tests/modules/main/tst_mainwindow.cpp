@@ -1,6 +1,8 @@
 // The main window on the offscreen platform against the stand-in service:
 // start-up with and without a stored account, the course cards, opening and
 // closing a class, the browser pages and what closing the window keeps.
+#include "BrowserCatcher.h"
+#include "MainWindowProbe.h"
 #include "ServiceFixtures.h"
 #include "StandInService.h"
 #include "TestClock.h"
@@ -20,71 +22,23 @@
 #include "utils/KV.h"
 #include "utils/TextMetrics.h"
 
-#include <QDesktopServices>
-#include <QLabel>
 #include <QPointer>
 #include <QQmlContext>
-#include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace MainWindowProbe;
+
 namespace {
 
-// Catches what the window hands to the system browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
-QStringList toastTexts()
-{
-    QStringList texts;
-    for (CToast *toast : topLevelWidgetsOf<CToast>()) {
-        for (QLabel *label : toast->findChildren<QLabel *>())
-            texts << label->text();
-    }
-    return texts;
-}
-
-QQuickItem *item(mainWindow *window, const QString &name)
-{
-    QQuickItem *root = window->quickView()->rootObject();
-    if (!root)
-        return nullptr;
-    return root->objectName() == name ? root : root->findChild<QQuickItem *>(name);
-}
-
-QVariant evaluate(mainWindow *window, const QString &script)
-{
-    QQmlExpression expression(window->quickView()->rootContext(), window->quickView()->rootObject(), script);
-    const QVariant result = expression.evaluate();
-    if (expression.hasError())
-        qWarning() << expression.error().toString();
-    return result;
-}
-
-// The number of course cards a repeater of the course page made.
+// The number of course cards a repeater of the course page made, or -1
+// when there is no such repeater.
 int cards(mainWindow *window, const QString &repeater)
 {
-    QObject *object = item(window, repeater);
-    return object ? object->property("count").toInt() : -1;
-}
-
-// Positioners place their items when the next frame is made; wait for it
-// so that positions read now are those on the screen.
-void waitForFrame(mainWindow *window)
-{
-    QSignalSpy frame(window->quickView(), &QQuickWindow::frameSwapped);
-    window->quickView()->update();
-    frame.wait(2000);
+    const QVariant count = itemProperty(window, repeater, "count");
+    return count.isValid() ? count.toInt() : -1;
 }
 
 void collect(QQuickItem *parent, const QString &name, QList<QQuickItem *> &found)
@@ -113,25 +67,6 @@ QQuickItem *enterButton(mainWindow *window, int row)
 {
     const QList<QQuickItem *> buttons = itemsTopDown(window, QStringLiteral("enterButton"));
     return row < buttons.size() ? buttons.at(row) : nullptr;
-}
-
-void click(mainWindow *window, QQuickItem *target)
-{
-    waitForFrame(window);
-    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(window->quickView(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-}
-
-QString text(mainWindow *window, const QString &name)
-{
-    QObject *object = item(window, name);
-    return object ? object->property("text").toString() : QStringLiteral("<no %1>").arg(name);
-}
-
-bool visible(mainWindow *window, const QString &name)
-{
-    QQuickItem *found = item(window, name);
-    return found && found->isVisible();
 }
 
 const QString kLoginCheck = QStringLiteral("biz_mv/edu/user/loginCheck");
@@ -169,7 +104,7 @@ private:
     mainWindow *openSignedIn();
 
     StandInService m_service;
-    UrlCatcher m_browser;
+    BrowserCatcher m_browser;
     QPointer<mainWindow> m_window;
 };
 
@@ -177,11 +112,7 @@ void TestMainWindow::initTestCase()
 {
     installFontSubstitutions();
     QVERIFY(m_service.listen());
-    GlobalConfig config;
-    config.setValue(QStringLiteral("api_host"), m_service.baseUrl());
-    config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
+    ServiceFixtures::pointClientAt(m_service.baseUrl());
 }
 
 void TestMainWindow::init()
@@ -199,7 +130,7 @@ void TestMainWindow::cleanup()
     QTRY_VERIFY(m_window.isNull());
     qDeleteAll(topLevelWidgetsOf<CToast>());
     qDeleteAll(topLevelWidgetsOf<TQLiveBroadCastActivity>());
-    m_browser.urls.clear();
+    m_browser.opened.clear();
     m_service.clearReplies();
     m_service.clearRequests();
 }
@@ -295,13 +226,13 @@ void TestMainWindow::startWithoutAccountShowsSignIn()
     // A number that is no phone number goes nowhere.
     item(window, "phoneInput")->setProperty("text", "1380000");
     item(window, "codeInput")->setProperty("text", "123456");
-    click(window, item(window, "loginButton"));
+    QVERIFY(click(window, "loginButton"));
     QCOMPARE(toastTexts(), QStringList{QStringLiteral("手机号错误")});
     QVERIFY(!visible(window, "loadingItem"));
 
     // The fixture teacher signs in with a code on the page.
     item(window, "phoneInput")->setProperty("text", ServiceFixtures::kTeacherPhone);
-    click(window, item(window, "loginButton"));
+    QVERIFY(click(window, "loginButton"));
     QVERIFY(visible(window, "loadingItem"));
     QTRY_COMPARE(cards(window, "weekRepeater"), 7);
     QVERIFY(!visible(window, "loginItem"));
@@ -393,11 +324,11 @@ void TestMainWindow::refreshEntryPaceAndFailure()
             return StandInService::Reply::json(past);
         return slow;
     });
-    click(window, item(window, "refreshEntry"));
+    QVERIFY(click(window, "refreshEntry"));
     QVERIFY(visible(window, "loadingItem"));
     QCOMPARE(item(window, "loadingItem")->property("loadingTextStr").toString(), QStringLiteral("加载中..."));
     clock.advance(4000);
-    click(window, item(window, "refreshEntry"));
+    QVERIFY(click(window, "refreshEntry"));
     QTRY_COMPARE(m_service.requestsTo(kScheduleList).size(), 4);
     QTRY_VERIFY(!visible(window, "loadingItem"));
     QTest::qWait(200);
@@ -411,7 +342,7 @@ void TestMainWindow::refreshEntryPaceAndFailure()
         return StandInService::Reply::failure(500, QStringLiteral("服务繁忙"));
     });
     clock.advance(1000);
-    click(window, item(window, "refreshEntry"));
+    QVERIFY(click(window, "refreshEntry"));
     QTRY_COMPARE(toastTexts(), QStringList{QStringLiteral("服务繁忙")});
     QCOMPARE(cards(window, "weekRepeater"), 7);
     QCOMPARE(cards(window, "finishedRepeater"), 3);
@@ -484,13 +415,13 @@ void TestMainWindow::cardButtonOpensOrTellsWhy()
     // The second card is not open yet.
     QQuickItem *notYet = enterButton(window, 1);
     QVERIFY(notYet);
-    click(window, notYet);
+    QVERIFY(click(window, notYet));
     QCOMPARE(toastTexts(), QStringList{QStringLiteral("还未到开课时间")});
     QCOMPARE(window->liveWindow(), nullptr);
 
     QQuickItem *open = enterButton(window, 0);
     QVERIFY(open);
-    click(window, open);
+    QVERIFY(click(window, open));
     QVERIFY(window->liveWindow());
     QCOMPARE(window->liveWindow()->courseScheduleID(), 30001);
     window->liveWindow()->close();
@@ -528,8 +459,8 @@ void TestMainWindow::browserPages()
     QVERIFY(QMetaObject::invokeMethod(window, method.toLatin1().constData()));
     config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
 
-    QCOMPARE(m_browser.urls.size(), 1);
-    QCOMPARE(m_browser.urls.first().toString(), url);
+    QCOMPARE(m_browser.opened.size(), 1);
+    QCOMPARE(m_browser.opened.first().toString(), url);
 }
 
 void TestMainWindow::closingKeepsFailedSignInCount()

@@ -1,8 +1,9 @@
 // The pages behind the left bar's "更多" entry on the real main window, signed
 // in against the stand-in service: the menu, the settings page, the upgrade
 // page and the about page. Each test saves a picture of what it shows.
+#include "BrowserCatcher.h"
+#include "MainWindowProbe.h"
 #include "ModalAnswerer.h"
-#include "MorePagesProbe.h"
 #include "ServiceFixtures.h"
 #include "StandInService.h"
 #include "TestPictures.h"
@@ -14,7 +15,6 @@
 #include "utils/TextMetrics.h"
 
 #include <QColor>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
@@ -23,21 +23,9 @@
 #include <QQuickView>
 #include <QtTest>
 
-#include <memory>
+using namespace MainWindowProbe;
 
 namespace {
-
-// Catches what the window hands to the system browser.
-class BrowserCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
 
 const QString kRemoteConfig = QStringLiteral("biz_mv/edu/config/appRemoteConfig");
 const QString kRenderTypeKey = QStringLiteral("video_widget_render_type");
@@ -93,18 +81,13 @@ private:
     StandInService m_service;
     BrowserCatcher m_browser;
     QPointer<mainWindow> m_window;
-    std::unique_ptr<MorePagesProbe> m_probe;
 };
 
 void TestMorePages::initTestCase()
 {
     installFontSubstitutions();
     QVERIFY(m_service.listen());
-    GlobalConfig config;
-    config.setValue(QStringLiteral("api_host"), m_service.baseUrl());
-    config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
+    ServiceFixtures::pointClientAt(m_service.baseUrl());
 }
 
 void TestMorePages::init()
@@ -118,7 +101,6 @@ void TestMorePages::init()
 
 void TestMorePages::cleanup()
 {
-    m_probe.reset();
     if (m_window)
         m_window->close();
     QTRY_VERIFY(m_window.isNull());
@@ -136,23 +118,22 @@ mainWindow *TestMorePages::openSignedIn()
     m_window = new mainWindow();
     m_window->init();
     m_window->show();
-    m_probe.reset(new MorePagesProbe(m_window->quickView()));
     const bool ready = QTest::qWaitFor([&] {
-        return m_probe->property("weekRepeater", "count").toInt() == 7 && m_window->quickView()->isExposed();
+        return itemProperty(m_window, "weekRepeater", "count").toInt() == 7 && m_window->quickView()->isExposed();
     });
     return ready ? m_window.data() : nullptr;
 }
 
 void TestMorePages::openMenu()
 {
-    QVERIFY(!m_probe->visible("menuPanel"));
-    QVERIFY(m_probe->click("moreEntry"));
-    QVERIFY(m_probe->visible("menuPanel"));
+    QVERIFY(!visible(m_window, "menuPanel"));
+    QVERIFY(click(m_window, "moreEntry"));
+    QVERIFY(visible(m_window, "menuPanel"));
 }
 
 void TestMorePages::clickBackdrop()
 {
-    m_probe->waitForFrame();
+    waitForFrame(m_window);
     QTest::mouseClick(m_window->quickView(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(m_window->quickView()->width() - 5, 5));
 }
@@ -161,20 +142,19 @@ void TestMorePages::savePicture(const QString &name)
 {
     // Let switches and focus bars finish their animations first.
     QTest::qWait(300);
-    m_probe->waitForFrame();
-    QVERIFY2(!saveTestPicture(m_probe->grab(), name).isEmpty(), qPrintable(name));
+    QVERIFY2(!saveTestPicture(grab(m_window), name).isEmpty(), qPrintable(name));
 }
 
 void TestMorePages::menuEntriesAndUpgradeOffer()
 {
     mainWindow *window = openSignedIn();
     QVERIFY(window);
-    QVERIFY(!m_probe->visible("upgradeDot"));
+    QVERIFY(!visible(m_window, "upgradeDot"));
 
     const auto shownEntries = [this] {
         QList<QQuickItem *> shown;
         for (const QString &name : kMenuEntries) {
-            QQuickItem *entry = m_probe->find(name);
+            QQuickItem *entry = item(m_window, name);
             if (entry && entry->isVisible())
                 shown << entry;
         }
@@ -190,18 +170,18 @@ void TestMorePages::menuEntriesAndUpgradeOffer()
     openMenu();
     QCOMPARE(shownEntries(), (QStringList{"设置", "切换身份", "教务系统", "关于我们", "退出登录"}));
     // The box opens just right of the left bar and ends above its bottom.
-    QQuickItem *box = m_probe->find("menuBox");
-    QQuickItem *bar = m_probe->find("leftBar");
+    QQuickItem *box = item(m_window, "menuBox");
+    QQuickItem *bar = item(m_window, "leftBar");
     const QRectF boxRect = box->mapRectToScene(QRectF(0, 0, box->width(), box->height()));
     QVERIFY(boxRect.left() >= bar->width());
     QVERIFY(boxRect.left() < bar->width() + 20);
     QVERIFY(boxRect.bottom() < bar->height());
     savePicture(QStringLiteral("morepages_menu"));
     clickBackdrop();
-    QVERIFY(!m_probe->visible("menuPanel"));
+    QVERIFY(!visible(m_window, "menuPanel"));
 
     emit window->hasUpgrade_signal(upgradeInfo(QStringLiteral("http://127.0.0.1:1/setup.bin"), QString()));
-    QVERIFY(m_probe->visible("upgradeDot"));
+    QVERIFY(visible(m_window, "upgradeDot"));
     openMenu();
     QCOMPARE(shownEntries(), (QStringList{"设置", "切换身份", "教务系统", "关于我们", "退出登录", "新版本"}));
     savePicture(QStringLiteral("morepages_menu_upgrade"));
@@ -230,12 +210,12 @@ void TestMorePages::menuEntryActs()
     QVERIFY(window);
     emit window->hasUpgrade_signal(upgradeInfo(QStringLiteral("http://127.0.0.1:1/setup.bin"), QString()));
     if (!page.isEmpty())
-        QVERIFY(!m_probe->visible(page));
+        QVERIFY(!visible(m_window, page));
     openMenu();
-    QVERIFY(m_probe->click(entry));
-    QVERIFY(!m_probe->visible("menuPanel"));
+    QVERIFY(click(m_window, entry));
+    QVERIFY(!visible(m_window, "menuPanel"));
     if (!page.isEmpty())
-        QVERIFY(m_probe->visible(page));
+        QVERIFY(visible(m_window, page));
 
     if (entry == QLatin1String("menuManagerSystem")) {
         QCOMPARE(m_browser.opened.size(), 1);
@@ -246,8 +226,8 @@ void TestMorePages::menuEntryActs()
     }
     if (entry == QLatin1String("menuLogout")) {
         QVERIFY(!LoginManager::isLogin());
-        QCOMPARE(m_probe->text("userName"), QStringLiteral("未登录"));
-        QCOMPARE(m_probe->property("weekRepeater", "count").toInt(), 0);
+        QCOMPARE(text(m_window, "userName"), QStringLiteral("未登录"));
+        QCOMPARE(itemProperty(m_window, "weekRepeater", "count").toInt(), 0);
     }
 }
 
@@ -265,30 +245,30 @@ void TestMorePages::settingsCacheRow()
     QVERIFY(window);
 
     // Opening the page counts the cache; the button waits for the count.
-    m_probe->find("settingPanel")->setVisible(true);
-    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("计算中"));
-    QVERIFY(!isBlue(m_probe->property("cacheButton", "bgColor")));
-    QTRY_COMPARE(m_probe->text("cacheButton"), QStringLiteral("清除缓存"));
-    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("3.00Kb"));
-    QVERIFY(isBlue(m_probe->property("cacheButton", "bgColor")));
+    item(m_window, "settingPanel")->setVisible(true);
+    QCOMPARE(text(m_window, "cacheButton"), QStringLiteral("计算中"));
+    QVERIFY(!isBlue(itemProperty(m_window, "cacheButton", "bgColor")));
+    QTRY_COMPARE(text(m_window, "cacheButton"), QStringLiteral("清除缓存"));
+    QCOMPARE(text(m_window, "cacheSize"), QStringLiteral("3.00Kb"));
+    QVERIFY(isBlue(itemProperty(m_window, "cacheButton", "bgColor")));
     savePicture(QStringLiteral("morepages_settings"));
 
-    QVERIFY(m_probe->click("cacheButton"));
+    QVERIFY(click(m_window, "cacheButton"));
     QTRY_COMPARE(window->cacheItemCount(), 0);
-    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("..."));
-    QCOMPARE(m_probe->text("cacheButton"), QStringLiteral("清除缓存"));
+    QCOMPARE(text(m_window, "cacheSize"), QStringLiteral("..."));
+    QCOMPARE(text(m_window, "cacheButton"), QStringLiteral("清除缓存"));
     QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
 
     // Inside the box the page stays; outside it closes.
-    QVERIFY(m_probe->click("cacheSize"));
-    QVERIFY(m_probe->visible("settingPanel"));
+    QVERIFY(click(m_window, "cacheSize"));
+    QVERIFY(visible(m_window, "settingPanel"));
     clickBackdrop();
-    QVERIFY(!m_probe->visible("settingPanel"));
+    QVERIFY(!visible(m_window, "settingPanel"));
 
     // Opened again, the page does not count again before the next class.
-    m_probe->find("settingPanel")->setVisible(true);
+    item(m_window, "settingPanel")->setVisible(true);
     QTest::qWait(100);
-    QCOMPARE(m_probe->text("cacheSize"), QStringLiteral("..."));
+    QCOMPARE(text(m_window, "cacheSize"), QStringLiteral("..."));
     QCOMPARE(window->cacheItemCount(), 0);
 }
 
@@ -314,24 +294,27 @@ void TestMorePages::settingsSwitchWritesConfig()
     config.setValue(key, startOn ? QStringLiteral("1") : QStringLiteral("0"));
     mainWindow *window = openSignedIn();
     QVERIFY(window);
-    m_probe->find("settingPanel")->setVisible(true);
-    QQuickItem *rowItem = m_probe->find(row);
+    item(m_window, "settingPanel")->setVisible(true);
+    QQuickItem *rowItem = item(m_window, row);
     QVERIFY(rowItem);
-    QQuickItem *toggle = m_probe->find(QStringLiteral("switch"), rowItem);
+    QQuickItem *toggle = item(rowItem, QStringLiteral("switch"));
     QVERIFY(toggle);
     QCOMPARE(toggle->state(), startOn ? QStringLiteral("right") : QStringLiteral("left"));
 
-    QVERIFY(m_probe->click(toggle));
+    QVERIFY(click(m_window, toggle));
     QCOMPARE(toggle->state(), startOn ? QStringLiteral("left") : QStringLiteral("right"));
     QCOMPARE(config.getValue(key), startOn ? QStringLiteral("0") : QStringLiteral("1"));
     QCOMPARE(GlobalConfig::value(key).toVariant().toInt(), startOn ? 0 : 1);
     if (key == QLatin1String("render_native")) {
         // The row's own texts follow at once.
         QVERIFY(config.renderNative());
-        for (const char *text : {"label", "tip"})
-            QCOMPARE(m_probe->find(text, rowItem)->property("renderType").toInt(), int(1 /* Text.NativeRendering */));
+        for (const char *name : {"label", "tip"}) {
+            QQuickItem *text = item(rowItem, name);
+            QVERIFY(text);
+            QCOMPARE(text->property("renderType").toInt(), int(1 /* Text.NativeRendering */));
+        }
     }
-    QVERIFY(m_probe->click(toggle));
+    QVERIFY(click(m_window, toggle));
     QCOMPARE(config.getValue(key), startOn ? QStringLiteral("1") : QStringLiteral("0"));
     if (key == QLatin1String("auto_record"))
         QCOMPARE(config.autoRecord(), startOn);
@@ -341,16 +324,16 @@ void TestMorePages::settingsMyInfo()
 {
     mainWindow *window = openSignedIn();
     QVERIFY(window);
-    m_probe->find("settingPanel")->setVisible(true);
-    QVERIFY(m_probe->visible("generalPage"));
-    QVERIFY(!m_probe->visible("minePage"));
-    QVERIFY(m_probe->click("tabMine"));
-    QVERIFY(m_probe->visible("minePage"));
-    QVERIFY(!m_probe->visible("generalPage"));
-    QCOMPARE(m_probe->text("infoUserID"), QString::fromLatin1(ServiceFixtures::kTeacherId));
-    QCOMPARE(m_probe->text("infoUserName"), QStringLiteral("王老师"));
-    QCOMPARE(m_probe->text("infoMobilePhone"), QString::fromLatin1(ServiceFixtures::kTeacherPhone));
-    QCOMPARE(m_probe->property("userImage", "img_src").toString(),
+    item(m_window, "settingPanel")->setVisible(true);
+    QVERIFY(visible(m_window, "generalPage"));
+    QVERIFY(!visible(m_window, "minePage"));
+    QVERIFY(click(m_window, "tabMine"));
+    QVERIFY(visible(m_window, "minePage"));
+    QVERIFY(!visible(m_window, "generalPage"));
+    QCOMPARE(text(m_window, "infoUserID"), QString::fromLatin1(ServiceFixtures::kTeacherId));
+    QCOMPARE(text(m_window, "infoUserName"), QStringLiteral("王老师"));
+    QCOMPARE(text(m_window, "infoMobilePhone"), QString::fromLatin1(ServiceFixtures::kTeacherPhone));
+    QCOMPARE(itemProperty(m_window, "userImage", "img_src").toString(),
              m_service.baseUrl() + QStringLiteral("/files/pages/page1.png"));
     savePicture(QStringLiteral("morepages_settings_mine"));
 }
@@ -376,24 +359,25 @@ void TestMorePages::upgradePage()
     emit window->setCurrentVersion_signal(apkUrl, QStringLiteral("5.11.0"), QStringLiteral("5.10.0"), true);
     emit window->hasUpgrade_signal(upgradeInfo(apkUrl, title));
     openMenu();
-    QVERIFY(m_probe->click("menuUpgrade"));
-    QVERIFY(m_probe->visible("upgradeItem"));
+    QVERIFY(click(m_window, "menuUpgrade"));
+    QVERIFY(visible(m_window, "upgradeItem"));
 
-    QCOMPARE(m_probe->text("upgradeTitle"), shownTitle);
-    QCOMPARE(m_probe->text("upgradeText"),
+    QCOMPARE(text(m_window, "upgradeTitle"), shownTitle);
+    QCOMPARE(text(m_window, "upgradeText"),
              QStringLiteral("新版本:5.11.0\n\n课堂更流畅\n修复了若干问题\n\n安装包大小:58.6MB"));
-    QVERIFY(m_probe->visible("currentVersion"));
-    QCOMPARE(m_probe->text("currentVersion"), QStringLiteral("当前版本:5.10.0"));
-    QCOMPARE(m_probe->text("downloadButton"), QStringLiteral("前往更新"));
-    QVERIFY(m_probe->find(QStringLiteral("legalNotice"), m_probe->find(QStringLiteral("upgradeItem")))->isVisible());
+    QVERIFY(visible(m_window, "currentVersion"));
+    QCOMPARE(text(m_window, "currentVersion"), QStringLiteral("当前版本:5.10.0"));
+    QCOMPARE(text(m_window, "downloadButton"), QStringLiteral("前往更新"));
+    QQuickItem *notice = item(item(m_window, QStringLiteral("upgradeItem")), QStringLiteral("legalNotice"));
+    QVERIFY(notice && notice->isVisible());
     savePicture(QStringLiteral("morepages_upgrade_") + QString::fromLatin1(QTest::currentDataTag()).section(',', 0, 0));
 
     // Without an address the service's site offers the installer; with one
     // the download blocks the window, fails here and ends the program.
     ModalAnswerer answerer(ModalAnswerer::PressFirst, 50);
     QSignalSpy downloading(window, &mainWindow::upgradeDownloading_signal);
-    QVERIFY(m_probe->click("downloadButton"));
-    QVERIFY(!m_probe->visible("upgradeItem"));
+    QVERIFY(click(m_window, "downloadButton"));
+    QVERIFY(!visible(m_window, "upgradeItem"));
     if (apkUrl.isEmpty()) {
         QCOMPARE(m_browser.opened, QList<QUrl>{QUrl(m_service.baseUrl())});
         QVERIFY(downloading.isEmpty());
@@ -429,17 +413,17 @@ void TestMorePages::aboutPage()
     QVERIFY(window);
     emit window->setCurrentVersion_signal(apkUrl, newVersion, QStringLiteral("5.10.0"), needUpgrade);
     openMenu();
-    QVERIFY(m_probe->click("menuAbout"));
-    QVERIFY(m_probe->visible("aboutItem"));
-    QCOMPARE(m_probe->text("productVersion"), QStringLiteral("Veltro·教师端 5.10.0"));
-    QCOMPARE(m_probe->text("versionState"), versionState);
-    QCOMPARE(isBlue(m_probe->property("versionState", "color")), blue);
-    QCOMPARE(m_probe->property("versionState", "font").value<QFont>().underline(), blue);
-    QCOMPARE(m_probe->property("logo", "source").toUrl(), QUrl(QStringLiteral("qrc:/res/logo.png")));
+    QVERIFY(click(m_window, "menuAbout"));
+    QVERIFY(visible(m_window, "aboutItem"));
+    QCOMPARE(text(m_window, "productVersion"), QStringLiteral("Veltro·教师端 5.10.0"));
+    QCOMPARE(text(m_window, "versionState"), versionState);
+    QCOMPARE(isBlue(itemProperty(m_window, "versionState", "color")), blue);
+    QCOMPARE(itemProperty(m_window, "versionState", "font").value<QFont>().underline(), blue);
+    QCOMPARE(itemProperty(m_window, "logo", "source").toUrl(), QUrl(QStringLiteral("qrc:/res/logo.png")));
     savePicture(QStringLiteral("morepages_about_") + QString::fromLatin1(QTest::currentDataTag()));
 
     clickBackdrop();
-    QVERIFY(!m_probe->visible("aboutItem"));
+    QVERIFY(!visible(m_window, "aboutItem"));
 }
 
 QTEST_MAIN(TestMorePages)

@@ -12,7 +12,6 @@
 #include "modules/login/LoginManager.h"
 #include "modules/main/mainWindow.h"
 #include "platform/http/AppInfo.h"
-#include "utils/GlobalConfig.h"
 #include "utils/KV.h"
 #include "utils/TextMetrics.h"
 
@@ -47,8 +46,7 @@ QQuickItem *roleEntry(mainWindow *window, int orgID)
 // True when the entry shows the select tag.
 bool entrySelected(mainWindow *window, int orgID)
 {
-    QQuickItem *entry = roleEntry(window, orgID);
-    QQuickItem *tag = entry ? entry->findChild<QQuickItem *>(QStringLiteral("roleSelectTag")) : nullptr;
+    QQuickItem *tag = item(roleEntry(window, orgID), QStringLiteral("roleSelectTag"));
     return tag && tag->isVisible();
 }
 
@@ -104,9 +102,7 @@ void TestSignInPages::initTestCase()
 {
     installFontSubstitutions();
     QVERIFY(m_service.listen());
-    GlobalConfig config;
-    config.setValue(QStringLiteral("api_host"), m_service.baseUrl());
-    config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
+    ServiceFixtures::pointClientAt(m_service.baseUrl());
 }
 
 void TestSignInPages::init()

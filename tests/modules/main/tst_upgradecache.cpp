@@ -1,5 +1,7 @@
 // The main window's upgrade check, installer download and start, and the
 // cache size and removal, against the stand-in service on a real data folder.
+#include "BrowserCatcher.h"
+#include "MainWindowProbe.h"
 #include "ModalAnswerer.h"
 #include "ServiceFixtures.h"
 #include "StandInService.h"
@@ -13,44 +15,22 @@
 #include "platform/http/AppInfo.h"
 #include "utils/CFileDownloader.h"
 #include "utils/FileUtils.h"
-#include "utils/GlobalConfig.h"
 #include "utils/KV.h"
 #include "utils/TimeUtils.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+using MainWindowProbe::toastTexts;
+
 namespace {
 
 const QString kRemoteConfig = QStringLiteral("biz_mv/edu/config/appRemoteConfig");
 const QString kIgnoreKey = QStringLiteral("10001key_ignore_version");
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
-QStringList toastTexts()
-{
-    QStringList texts;
-    for (CToast *toast : topLevelWidgetsOf<CToast>()) {
-        for (QLabel *label : toast->findChildren<QLabel *>())
-            texts << label->text();
-    }
-    return texts;
-}
 
 void writeFile(const QString &path, qint64 size)
 {
@@ -96,18 +76,14 @@ private:
     mainWindow *openWindow();
 
     StandInService m_service;
-    UrlCatcher m_browser;
+    BrowserCatcher m_browser;
     QPointer<mainWindow> m_window;
 };
 
 void TestUpgradeCache::initTestCase()
 {
     QVERIFY(m_service.listen());
-    GlobalConfig config;
-    config.setValue(QStringLiteral("api_host"), m_service.baseUrl());
-    config.setValue(QStringLiteral("web_host"), m_service.baseUrl());
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &m_browser, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
+    ServiceFixtures::pointClientAt(m_service.baseUrl());
 }
 
 void TestUpgradeCache::init()
@@ -123,7 +99,7 @@ void TestUpgradeCache::cleanup()
         m_window->close();
     QTRY_VERIFY(m_window.isNull());
     qDeleteAll(topLevelWidgetsOf<CToast>());
-    m_browser.urls.clear();
+    m_browser.opened.clear();
     m_service.clearReplies();
     m_service.clearRequests();
 }
@@ -344,7 +320,7 @@ void TestUpgradeCache::installerDownloadedAndStarted()
     QCOMPARE(blocking.at(0).at(0).toBool(), true);
     QCOMPARE(blocking.at(1).at(0).toBool(), false);
     QVERIFY(log.messages().join('\n').contains(QStringLiteral("start %1 return 1").arg(installer)));
-    QVERIFY(m_browser.urls.isEmpty());
+    QVERIFY(m_browser.opened.isEmpty());
 }
 
 void TestUpgradeCache::installerFailures_data()
@@ -380,7 +356,7 @@ void TestUpgradeCache::installerFailures()
     QCOMPARE(answerer.lastText(), lastText);
     QCOMPARE(answerer.lastButtons(), QStringList{QStringLiteral("确定")});
     // The service's site offers the installer instead.
-    QCOMPARE(m_browser.urls, QList<QUrl>{QUrl(m_service.baseUrl())});
+    QCOMPARE(m_browser.opened, QList<QUrl>{QUrl(m_service.baseUrl())});
 }
 
 QTEST_MAIN(TestUpgradeCache)
