@@ -26,17 +26,6 @@ Item {
         id: entries
     }
 
-    function roleText(org) {
-        var names = []
-        if (Array.isArray(org.roles)) {
-            for (var i = 0; i < org.roles.length; ++i) {
-                var role = org.roles[i]
-                names.push(role && role.role_name !== undefined ? String(role.role_name) : "")
-            }
-        }
-        return names.join("/")
-    }
-
     function initRoles(orgs, curOrgID, individual) {
         entries.clear()
         if (individual === 1) {
@@ -51,7 +40,7 @@ Item {
             if (!isFinite(id) || id <= 0 || Math.floor(id) !== id)
                 continue
             var name = org.org_name !== undefined ? String(org.org_name) : ""
-            entries.append({ orgID: id, title: name, orgName: name, roles: roleText(org),
+            entries.append({ orgID: id, title: name, orgName: name, roles: theMainWindow.orgRoleText(org),
                              background: i % 2 === 0 ? "qrc:/res/role/role_bg_2.png"
                                                       : "qrc:/res/role/role_bg_3.png" })
             // A choice found among the organisations is already applied by

@@ -5,17 +5,9 @@
 #include "common/remoteconfig/RemoteConfig.h"
 #include "modules/coach/course/CourseService.h"
 #include "modules/login/UserService.h"
+#include "platform/http/ApiCall.h"
 #include "platform/http/AppInfo.h"
 #include "platform/http/httpRequest.h"
-
-namespace {
-
-QJsonObject returnResultOf(const QJsonObject &response)
-{
-    return response.value(QStringLiteral("returnResult")).toObject();
-}
-
-} // namespace
 
 RemoteConfigViewModel::RemoteConfigViewModel(CommonService *commonService, UserService *userService,
                                              CourseService *courseService)
@@ -62,7 +54,7 @@ void RemoteConfigViewModel::failure_slot(Failure &f)
 
 void RemoteConfigViewModel::getRemoteConfigSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = returnResultOf(response);
+    QJsonObject result = ApiCall::returnResult(response);
     RemoteConfig::setCurrent(RemoteConfig(result));
     emit upgradeInfoComming_signal(RemoteConfig::currentUpgradeInfo());
     emit getRemoteConfigSuccess_signal(result);
@@ -70,7 +62,7 @@ void RemoteConfigViewModel::getRemoteConfigSuccess_slot(QJsonObject &response)
 
 void RemoteConfigViewModel::getLiveConfigSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = returnResultOf(response);
+    QJsonObject result = ApiCall::returnResult(response);
     LiveConfig::updateFromServer(result);
     emit getLiveConfigSuccess_signal(result);
 }
@@ -82,7 +74,7 @@ void RemoteConfigViewModel::getLiveConfigFailure_slot(Failure &f)
 
 void RemoteConfigViewModel::updateLiveConfigSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = returnResultOf(response);
+    QJsonObject result = ApiCall::returnResult(response);
     emit updateLiveConfigSuccess_signal(result);
 }
 
@@ -93,13 +85,13 @@ void RemoteConfigViewModel::updateLiveConfigFailure_slot(Failure &f)
 
 void RemoteConfigViewModel::getUserAccountSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = returnResultOf(response);
+    QJsonObject result = ApiCall::returnResult(response);
     emit getUserAccountSuccess_signal(result);
 }
 
 void RemoteConfigViewModel::getCategoriesDataSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = returnResultOf(response);
+    QJsonObject result = ApiCall::returnResult(response);
     emit getCategoriesDataSuccess_signal(result);
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/CommonService.h"
 #include "modules/coach/course/CourseService.h"
+#include "platform/http/ApiCall.h"
 #include "platform/http/httpRequest.h"
 #include "utils/CImageCompressorUtil.h"
 #include "utils/CLog.h"
@@ -48,7 +49,7 @@ void releasePack(const QString &path)
 
 QString fileUrlOf(const QJsonObject &response)
 {
-    return response.value(QStringLiteral("returnResult")).toObject().value(QStringLiteral("file_url")).toString();
+    return ApiCall::returnResult(response).value(QStringLiteral("file_url")).toString();
 }
 
 } // namespace
@@ -156,13 +157,13 @@ void UploadFileViewModel::uploadLiveProfileFailure_slot(Failure &f)
 
 void UploadFileViewModel::uploadImageFileSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = response.value(QStringLiteral("returnResult")).toObject();
+    QJsonObject result = ApiCall::returnResult(response);
     emit uploadFileSuccess_signal(result);
 }
 
 void UploadFileViewModel::uploadLiveImageFileSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = response.value(QStringLiteral("returnResult")).toObject();
+    QJsonObject result = ApiCall::returnResult(response);
     emit uploadLiveImageFileSuccess(result);
 }
 
@@ -179,6 +180,6 @@ void UploadFileViewModel::getUploadedMomentFileSuccess_slot(QJsonObject &respons
 void UploadFileViewModel::pushCourseLogSuccess_slot(QJsonObject responseDataForPushCourseLog)
 {
     CLog::printf("UploadFileViewModel::pushCourseLogSuccess_slot pushLogSuccess");
-    QJsonObject result = responseDataForPushCourseLog.value(QStringLiteral("returnResult")).toObject();
+    QJsonObject result = ApiCall::returnResult(responseDataForPushCourseLog);
     emit pushCourseLogSuccess(result);
 }

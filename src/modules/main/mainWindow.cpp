@@ -13,6 +13,7 @@
 #include "modules/login/TeacherInfoViewModel.h"
 #include "modules/login/UserService.h"
 #include "modules/record/TQVideoUploder.h"
+#include "platform/http/ApiCall.h"
 #include "platform/http/AppInfo.h"
 #include "platform/http/httpRequest.h"
 #include "utils/CCustomNetworkAccessManagerFactory.h"
@@ -264,13 +265,13 @@ void mainWindow::initCourseScheduleList()
 void mainWindow::handleGetNewCourseListSuccess_slot(QJsonObject &reply)
 {
     emit undergoingCourseListUpdated_signal(
-        reply.value(QLatin1String("returnResult")).toObject().value(QLatin1String("course_schedules")).toArray());
+        ApiCall::returnResult(reply).value(QLatin1String("course_schedules")).toArray());
 }
 
 void mainWindow::handleGetPastCourseListSuccess_slot(QJsonObject &reply)
 {
     emit finisedCourseListUpdated_signal(
-        reply.value(QLatin1String("returnResult")).toObject().value(QLatin1String("course_schedules")).toArray());
+        ApiCall::returnResult(reply).value(QLatin1String("course_schedules")).toArray());
 }
 
 void mainWindow::failure_slot(Failure &f)
@@ -507,11 +508,7 @@ bool mainWindow::initOrgs()
             if (CDataHelper::jsonValueToInt(org.value(QLatin1String("org_id"))) != curOrgID)
                 continue;
             orgName = CDataHelper::jsonValueToString(org.value(QLatin1String("org_name")));
-            QStringList names;
-            const QJsonArray roles = org.value(QLatin1String("roles")).toArray();
-            for (const QJsonValue &role : roles)
-                names << CDataHelper::jsonValueToString(role.toObject().value(QLatin1String("role_name")));
-            roleNames = names.join(QLatin1Char('/'));
+            roleNames = orgRoleText(org);
             break;
         }
         emit initOrgRoleName_signal(orgName, roleNames);
@@ -519,6 +516,15 @@ bool mainWindow::initOrgs()
 
     emit initOrgs_signal(orgs, curOrgID, user.individual);
     return true;
+}
+
+QString mainWindow::orgRoleText(const QJsonObject &org) const
+{
+    QStringList names;
+    const QJsonArray roles = org.value(QLatin1String("roles")).toArray();
+    for (const QJsonValue &role : roles)
+        names << CDataHelper::jsonValueToString(role.toObject().value(QLatin1String("role_name")));
+    return names.join(QLatin1Char('/'));
 }
 
 void mainWindow::setSelectedOrgID(int orgID, const QString &orgName, const QString &orgRoleName)

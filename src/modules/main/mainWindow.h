@@ -80,6 +80,8 @@ public:
     Q_INVOKABLE void goToUploadMaterial();
     Q_INVOKABLE void toast(const QString &toastInfo);
     Q_INVOKABLE void goToManagerSystem();
+    // The role names of an organisation of the sign-in reply, joined with "/".
+    Q_INVOKABLE QString orgRoleText(const QJsonObject &org) const;
     Q_INVOKABLE void setSelectedOrgID(int orgID, const QString &orgName, const QString &orgRoleName);
     Q_INVOKABLE void getCacheSize();
     Q_INVOKABLE void removeCache();
