@@ -1,9 +1,16 @@
 #include "modules/live/draws/TQPath.h"
 
 #include <algorithm>
+#include <cmath>
 
 TQPath::TQPath(int brushType, TQBrushColor colour, int width, int extra, int strokeId)
     : brush(brushType, colour, width, extra)
+    , strokeId(strokeId)
+{
+}
+
+TQPath::TQPath(const TQBrushStyle &brush, int strokeId)
+    : brush(brush)
     , strokeId(strokeId)
 {
 }
@@ -21,6 +28,46 @@ void TQPath::setPoints(const std::vector<TQPointWF> &newPoints)
     }
 }
 
+namespace {
+
+// The plain path's copies: the points from `first` on, moved and scaled.
+TQPath *plainCopy(const TQPath &from, size_t first, float fx, float ex, float dy, const QSize &reference)
+{
+    std::vector<TQPointWF> moved;
+    moved.reserve(from.points.size() - std::min(first, from.points.size()));
+    for (size_t i = first; i < from.points.size(); ++i) {
+        const TQPointWF &p = from.points[i];
+        TQPointWF q(p.x * fx + ex, (p.y + dy) * fx);
+        q.refWidth = reference.isValid() ? reference.width() : p.refWidth;
+        q.refHeight = reference.isValid() ? reference.height() : p.refHeight;
+        moved.push_back(q);
+    }
+    TQPath *copy = new TQPath(from.brush, from.strokeId);
+    copy->setPoints(moved);
+    return copy;
+}
+
+} // namespace
+
+TQPath *TQPath::copyShifted(float dx, float dy, const QSize &target, float scale) const
+{
+    const float k = points.empty() ? 1 : canvasFactor(points.front().refWidth, target);
+    return plainCopy(*this, 0, scale * k, dx, dy, target);
+}
+
+TQPath *TQPath::copyFromDrawn(float dx, float dy, float scale, const QSize &target)
+{
+    drawnCount = std::max(0, drawnCount);
+    const float k = points.empty() || !target.isValid() ? 1 : canvasFactor(points.front().refWidth, target);
+    return plainCopy(*this, size_t(drawnCount), scale * k, dx, dy, target);
+}
+
+TQPath *TQPath::copyRescaled(const QSize &target) const
+{
+    const float k = points.empty() ? 1 : canvasFactor(points.front().refWidth, target);
+    return plainCopy(*this, 0, k, 0, 0, target);
+}
+
 void TQPath::recordPoint(const TQPointWF &p)
 {
     TQPointWF copy(p.x, p.y);
@@ -34,4 +81,11 @@ void TQPath::recordPoint(const TQPointWF &p)
     const int y = static_cast<int>(clamped);
     minY = std::min(minY, y - 1);
     maxY = std::max(maxY, y + 1);
+}
+
+float TQPath::canvasFactor(int fromWidth, const QSize &target)
+{
+    if (fromWidth <= 0 || target.width() <= 0)
+        return 1;
+    return float(target.width()) / float(fromWidth);
 }
