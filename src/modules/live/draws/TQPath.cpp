@@ -28,44 +28,44 @@ void TQPath::setPoints(const std::vector<TQPointWF> &newPoints)
     }
 }
 
-namespace {
+TQPath *TQPath::emptyCopy() const
+{
+    return new TQPath(brush, strokeId);
+}
 
-// The plain path's copies: the points from `first` on, moved and scaled.
-TQPath *plainCopy(const TQPath &from, size_t first, float fx, float ex, float dy, const QSize &reference)
+TQPath *TQPath::pointCopy(size_t first, float fx, float ex, float dy, const QSize &reference) const
 {
     std::vector<TQPointWF> moved;
-    moved.reserve(from.points.size() - std::min(first, from.points.size()));
-    for (size_t i = first; i < from.points.size(); ++i) {
-        const TQPointWF &p = from.points[i];
+    moved.reserve(points.size() - std::min(first, points.size()));
+    for (size_t i = first; i < points.size(); ++i) {
+        const TQPointWF &p = points[i];
         TQPointWF q(p.x * fx + ex, (p.y + dy) * fx);
         q.refWidth = reference.isValid() ? reference.width() : p.refWidth;
         q.refHeight = reference.isValid() ? reference.height() : p.refHeight;
         moved.push_back(q);
     }
-    TQPath *copy = new TQPath(from.brush, from.strokeId);
+    TQPath *copy = emptyCopy();
     copy->setPoints(moved);
     return copy;
 }
 
-} // namespace
-
 TQPath *TQPath::copyShifted(float dx, float dy, const QSize &target, float scale) const
 {
     const float k = points.empty() ? 1 : canvasFactor(points.front().refWidth, target);
-    return plainCopy(*this, 0, scale * k, dx, dy, target);
+    return pointCopy(0, scale * k, dx, dy, target);
 }
 
 TQPath *TQPath::copyFromDrawn(float dx, float dy, float scale, const QSize &target)
 {
     drawnCount = std::max(0, drawnCount);
     const float k = points.empty() || !target.isValid() ? 1 : canvasFactor(points.front().refWidth, target);
-    return plainCopy(*this, size_t(drawnCount), scale * k, dx, dy, target);
+    return pointCopy(size_t(drawnCount), scale * k, dx, dy, target);
 }
 
 TQPath *TQPath::copyRescaled(const QSize &target) const
 {
     const float k = points.empty() ? 1 : canvasFactor(points.front().refWidth, target);
-    return plainCopy(*this, 0, k, 0, 0, target);
+    return pointCopy(0, k, 0, 0, target);
 }
 
 void TQPath::recordPoint(const TQPointWF &p)
@@ -74,6 +74,11 @@ void TQPath::recordPoint(const TQPointWF &p)
     copy.refWidth = p.refWidth;
     copy.refHeight = p.refHeight;
     points.push_back(copy);
+    trackExtent(p);
+}
+
+void TQPath::trackExtent(const TQPointWF &p)
+{
     lastX = p.x;
     lastY = p.y;
     // Received coordinates are untrusted: keep the int conversion defined.

@@ -62,7 +62,15 @@ protected:
     // Keeps x, y and the reference size of p, and updates the last point and
     // the vertical extent.
     void recordPoint(const TQPointWF &p);
+    // Only the last point and the vertical extent.
+    void trackExtent(const TQPointWF &p);
     // Factor from a canvas of width fromWidth to the target canvas; 1 when
     // either width is unusable (a received canvas may be 0 wide).
     static float canvasFactor(int fromWidth, const QSize &target);
+    // A new, empty path of the same kind, brush and stroke id.
+    virtual TQPath *emptyCopy() const;
+    // A copy fed with the points from `first` on, x' = x * fx + ex,
+    // y' = (y + dy) * fx, referring to `reference` (or, when that is not
+    // valid, each to its own canvas).
+    TQPath *pointCopy(size_t first, float fx, float ex, float dy, const QSize &reference) const;
 };

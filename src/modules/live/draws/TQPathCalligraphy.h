@@ -97,7 +97,7 @@ public:
 
 protected:
     // A new, empty path of the same kind, brush, stroke id and carried values.
-    virtual TQPathCalligraphy *emptyCopy() const;
+    TQPathCalligraphy *emptyCopy() const override;
     // Makes the path the outline plus the closing curve.
     void composeFromOutline();
 

@@ -39,9 +39,6 @@ public:
     std::vector<TQPointWF> headPoints;
     std::vector<TQPointWF> tailPoints;
 
-private:
-    TQPathLine *emptyCopy() const;
-    // The points from `first` on, x' = x * fx + ex, y' = (y + dy) * fx, with
-    // the given reference size (or each point's own when it is not valid).
-    TQPathLine *transformedCopy(size_t first, float fx, float ex, float dy, const QSize &reference) const;
+protected:
+    TQPathLine *emptyCopy() const override;
 };
