@@ -2,6 +2,8 @@
 #include "modules/live/draws/TQPathLine.h"
 #include "modules/live/draws/TQPointGeometry.h"
 
+#include "PainterPathElements.h"
+
 #include <QtTest>
 
 #include <cmath>
@@ -30,17 +32,6 @@ private slots:
 namespace {
 
 using Element = QPainterPath::ElementType;
-
-// Elements as (type, x, y) rows, for comparing whole paths.
-QVector<QVector<double>> elementsOf(const QPainterPath &path)
-{
-    QVector<QVector<double>> rows;
-    for (int i = 0; i < path.elementCount(); ++i) {
-        const QPainterPath::Element e = path.elementAt(i);
-        rows.append({double(e.type), e.x, e.y});
-    }
-    return rows;
-}
 
 TQPointWF sample(float x, float y, int refWidth = 820)
 {
@@ -95,23 +86,23 @@ void TestPath::smoothedThreePoints()
 {
     auto line = smoothLine({sample(0, 0), sample(10, 0), sample(10, 10)});
 
-    QCOMPARE(elementsOf(line->head), (QVector<QVector<double>>{{Element::MoveToElement, 0, 0},
+    QCOMPARE(painterPathElements(line->head), (QVector<QVector<double>>{{Element::MoveToElement, 0, 0},
                                                                {Element::LineToElement, 5, 0}}));
     // One quadratic curve, control (10, 0), stored by Qt as its cubic twin.
     QPainterPath quad;
     quad.moveTo(5, 0);
     quad.quadTo(10, 0, 10, 5);
-    QCOMPARE(elementsOf(line->body), elementsOf(quad));
+    QCOMPARE(painterPathElements(line->body), painterPathElements(quad));
     QCOMPARE(line->body.elementCount(), 4);
     QCOMPARE(line->body.currentPosition(), QPointF(10, 5));
-    QCOMPARE(elementsOf(line->tail), (QVector<QVector<double>>{{Element::MoveToElement, 10, 5},
+    QCOMPARE(painterPathElements(line->tail), (QVector<QVector<double>>{{Element::MoveToElement, 10, 5},
                                                                {Element::LineToElement, 10, 10}}));
     // The path is head, body and tail in that order.
     QPainterPath joined;
     joined.addPath(line->head);
     joined.addPath(line->body);
     joined.addPath(line->tail);
-    QCOMPARE(elementsOf(*line), elementsOf(joined));
+    QCOMPARE(painterPathElements(*line), painterPathElements(joined));
     QCOMPARE(line->elementCount(), 8);
     QCOMPARE(line->boundingRect(), QRectF(0, 0, 10, 10));
 
@@ -128,7 +119,7 @@ void TestPath::smoothedThreePoints()
 void TestPath::shortLines()
 {
     auto two = smoothLine({sample(1, 2), sample(7, 9)});
-    QCOMPARE(elementsOf(*two), (QVector<QVector<double>>{{Element::MoveToElement, 1, 2},
+    QCOMPARE(painterPathElements(*two), (QVector<QVector<double>>{{Element::MoveToElement, 1, 2},
                                                          {Element::LineToElement, 7, 9}}));
     QCOMPARE(int(two->headPoints.size()), 2);
     QCOMPARE(int(two->tailPoints.size()), 2);
@@ -141,7 +132,7 @@ void TestPath::shortLines()
 
     // Straight lines join every point directly, as the plain path does.
     auto straight = smoothLine({sample(0, 0), sample(10, 0), sample(10, 10)}, true);
-    QCOMPARE(elementsOf(*straight), (QVector<QVector<double>>{{Element::MoveToElement, 0, 0},
+    QCOMPARE(painterPathElements(*straight), (QVector<QVector<double>>{{Element::MoveToElement, 0, 0},
                                                               {Element::LineToElement, 10, 0},
                                                               {Element::LineToElement, 10, 10}}));
     QVERIFY(straight->headPoints.empty());
@@ -162,12 +153,12 @@ void TestPath::growingStrokeMatchesOnePassRebuild()
         reference.rebuild();
     }
     auto whole = smoothLine(stroke);
-    QCOMPARE(elementsOf(*whole), elementsOf(reference));
+    QCOMPARE(painterPathElements(*whole), painterPathElements(reference));
 
     TQPathLine pieces(TQBrushStyle(), 1, 0, 0, 0, false, 0, 0, 0);
     for (size_t i = 0; i < stroke.size(); i += 2)
         pieces.setPoints({stroke.begin() + long(i), stroke.begin() + long(std::min(i + 2, stroke.size()))});
-    QCOMPARE(elementsOf(pieces), elementsOf(reference));
+    QCOMPARE(painterPathElements(pieces), painterPathElements(reference));
     QCOMPARE(pieces.minY, whole->minY);
     QCOMPARE(pieces.maxY, whole->maxY);
 }

@@ -9,6 +9,8 @@
 
 #include "actions/drawing/TQDrawingActionLine.h"
 
+#include "PainterPathElements.h"
+
 #include <QtTest>
 
 #include <cmath>
@@ -74,16 +76,6 @@ std::vector<TQPointWF> polyline(const QPolygonF &polygon)
 QPolygonF poly(std::initializer_list<QPointF> points)
 {
     return QPolygonF(QVector<QPointF>(points));
-}
-
-QVector<QVector<double>> elementsOf(const QPainterPath &path)
-{
-    QVector<QVector<double>> rows;
-    for (int i = 0; i < path.elementCount(); ++i) {
-        const QPainterPath::Element e = path.elementAt(i);
-        rows.append({double(e.type), e.x, e.y});
-    }
-    return rows;
 }
 
 // Records what the path hands on.
@@ -412,7 +404,7 @@ void TestPathCalligraphy::feedMatchesClosingAfterEveryTriple()
         PathPtr literal(literalFor(brush));
         fed->setPoints(piece);
         literal->setPoints(piece);
-        QCOMPARE(elementsOf(*fed), elementsOf(*literal));
+        QCOMPARE(painterPathElements(*fed), painterPathElements(*literal));
         QCOMPARE(fed->edgePoints.size(), literal->edgePoints.size());
         QVERIFY(!fed->isEmpty());
     }
@@ -425,7 +417,7 @@ void TestPathCalligraphy::feedMatchesClosingAfterEveryTriple()
         fed->setPoints(piece);
         literal->setPoints(piece);
     }
-    QCOMPARE(elementsOf(*fed), elementsOf(*literal));
+    QCOMPARE(painterPathElements(*fed), painterPathElements(*literal));
 }
 
 void TestPathCalligraphy::copies()
@@ -478,7 +470,7 @@ void TestPathCalligraphy::copies()
         path->setPoints({sample(0, 0), sample(5, 5, 16), sample(9, 0, 32)});
         std::unique_ptr<TQPathCalligraphy> copy(path->copyRescaled(QSize(820, 520)));
         QCOMPARE(typeid(*copy).name(), typeid(*path).name());
-        QCOMPARE(elementsOf(*copy), elementsOf(*path));
+        QCOMPARE(painterPathElements(*copy), painterPathElements(*path));
     }
 }
 
