@@ -459,6 +459,11 @@ void TestPathCalligraphy::copies()
     QCOMPARE(chalk.drawnCount, 0);
     QCOMPARE(all->rawPoints.size(), chalk.rawPoints.size());
 
+    // Without a usable target the samples keep their canvas and k = 1.
+    std::unique_ptr<TQPathCalligraphy> unsized(chalk.copyShifted(0, 0, QSize(), 1));
+    QCOMPARE(unsized->rawPoints[0].refWidth, 500);
+    QCOMPARE(unsized->rawPoints[0].x, 10.0f);
+
     std::unique_ptr<TQPathCalligraphy> rescaled(chalk.copyRescaled(QSize(250, 160)));
     QCOMPARE(QPointF(rescaled->rawPoints[0].x, rescaled->rawPoints[0].y), QPointF(5, 10));
     QCOMPARE(rescaled->rawPoints[0].time, qint64(12345));
