@@ -8,7 +8,9 @@
 #include "TestLogCapture.h"
 #include "TestPictures.h"
 
+#include "QmlTypes.h"
 #include "modules/live/draws/TQBoardSize.h"
+#include "modules/live/draws/TQDrawShadeView.h"
 #include "modules/live/draws/TQDrawSketchView.h"
 #include "modules/live/draws/TQPathCalligraphy.h"
 #include "modules/live/draws/TQPathCircle.h"
@@ -21,6 +23,9 @@
 #include "utils/TextMetrics.h"
 
 #include <QPainter>
+#include <QQuickView>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -75,6 +80,7 @@ private slots:
     void bufferNeverShrinks();
     void paintProblemsAreThrottled();
     void everyPen();
+    void onScreenUnderTheShade();
 };
 
 void TestSketchView::eraserClearsInk_data()
@@ -291,6 +297,51 @@ void TestSketchView::everyPen()
     QCOMPARE(board.alphaAt(300, 70), 0);
     QCOMPARE(board.alphaAt(115, 70), 0);
     QVERIFY(board.alphaAt(200, 70) > 0 || board.alphaAt(205, 70) > 0);
+}
+
+// The registered items in a real scene: the sketch view's slice on screen,
+// dimmed by the shade view except in its hole.
+void TestSketchView::onScreenUnderTheShade()
+{
+    registerQmlTypes();
+    QTemporaryDir dir;
+    QFile qml(dir.filePath("board.qml"));
+    QVERIFY(qml.open(QIODevice::WriteOnly));
+    qml.write("import QtQuick 2.12\n"
+              "import com.morvane.veltro.controls 1.0\n"
+              "Rectangle {\n"
+              "  width: 400; height: 300; color: \"white\"\n"
+              "  TQDrawSketchView { objectName: \"sketch\"; anchors.fill: parent }\n"
+              "  TQDrawShadeView { objectName: \"shade\"; anchors.fill: parent }\n"
+              "}\n");
+    qml.close();
+    QQuickView view;
+    view.setSource(QUrl::fromLocalFile(qml.fileName()));
+    QVERIFY(view.rootObject());
+    auto *sketch = view.rootObject()->findChild<TQDrawSketchView *>("sketch");
+    auto *shade = view.rootObject()->findChild<TQDrawShadeView *>("shade");
+    QVERIFY(sketch && shade);
+
+    const QSize size(400, 300);
+    setBoardSize(size.width(), size.height());
+    TQPenFactory pens;
+    sketch->init(&pens, size);
+    std::unique_ptr<TQPath> ink(strokeThrough(1, kInk, {{20, 150}, {380, 150}}, size));
+    sketch->redrawPaths({ink.get()}, 0, true, true, 0, 1.0f);
+    sketch->scrollTo(100, 0, 1.0f); // inside the buffer: the ink moves up to row 50
+    shade->show(QRect(0, 0, 200, 300), std::string(), 0);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    // The software renderer on the offscreen platform: its screen hands out the window.
+    QImage screen;
+    QTRY_VERIFY((screen = view.screen()->grabWindow(view.winId()).toImage(), qGray(screen.pixel(100, 150)) == 255));
+    QVERIFY(!saveTestPicture(screen, "sketch_under_shade").isEmpty());
+    QCOMPARE(qGray(screen.pixel(100, 50)), 0);    // ink in the hole
+    QCOMPARE(qGray(screen.pixel(100, 150)), 255); // white in the hole
+    const int dimmed = qGray(screen.pixel(300, 250));
+    QVERIFY2(dimmed > 180 && dimmed < 210, qPrintable(QString::number(dimmed)));
+    QVERIFY(qGray(screen.pixel(300, 50)) < 130); // ink under the shade, dimmed
 }
 
 QTEST_MAIN(TestSketchView)
