@@ -20,6 +20,8 @@
 
 namespace {
 
+const QString kPaintTag = QStringLiteral("TQDrawSketchView::paint ");
+
 const QString kRedrawTag = QStringLiteral("TQDrawSketchView::redrawPaths ");
 
 } // namespace
@@ -262,13 +264,6 @@ void TQDrawSketchView::redrawPaths(const std::vector<TQPath *> &paths, int topOf
     update();
 }
 
-void TQDrawSketchView::logPaintProblem(const QString &message)
-{
-    ++inactivePaintCount;
-    if (shouldLogPaintProblem(inactivePaintCount))
-        CLog::log(message.arg(inactivePaintCount), QStringLiteral("TQDrawSketchView::paint "));
-}
-
 void TQDrawSketchView::paint(QPainter *painter)
 {
     if (!m_pBufferPageBitmap)
@@ -276,12 +271,12 @@ void TQDrawSketchView::paint(QPainter *painter)
     const float scale = mOriPointSize.width() > 0 ? float(mVisibleSize.width()) / float(mOriPointSize.width()) : 1.0f;
     const int sourceY = int(scale * ((float(mTopOffset - bufferTop()) + 0.5f) * mZoom));
     if (!painter->isActive())
-        logPaintProblem(QStringLiteral("painter is not active, count:%1"));
+        logPaintProblem(inactivePaintCount, QStringLiteral("painter is not active, count:%1"), kPaintTag);
     if (m_pBufferPagePainter && m_pBufferPagePainter->isActive()) {
         painter->drawPixmap(mXOffset, 0, int(width()), int(height()), *m_pBufferPageBitmap, 0, sourceY, int(width()),
                             int(height()));
     } else {
-        logPaintProblem(QStringLiteral("m_pBufferPagePainter is not active, count:%1"));
+        logPaintProblem(inactivePaintCount, QStringLiteral("m_pBufferPagePainter is not active, count:%1"), kPaintTag);
     }
 }
 

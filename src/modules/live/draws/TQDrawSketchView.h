@@ -76,7 +76,6 @@ private:
     int visibleToPage(int value) const;
     int pageToVisible(int value) const;
     bool insideBuffer(const TQPath *path, Kind kind) const;
-    void logPaintProblem(const QString &message);
 
     bool changed = true;
     std::vector<TQPath *> drawnPaths;

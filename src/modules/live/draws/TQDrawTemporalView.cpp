@@ -16,6 +16,8 @@
 
 namespace {
 
+const QString kPaintTag = QStringLiteral("TQDrawTemporalView::paint ");
+
 const QString kUpdateTag = QStringLiteral("TQDrawTemporalView::updateInContent ");
 
 int pointCountOf(const TQPath *path)
@@ -198,27 +200,20 @@ void TQDrawTemporalView::adaptToDrawingTimes(qint64 copyMs, qint64 drawMs, int p
         mMaxPointsPerLine = kLeastMaxPointsPerLine;
 }
 
-void TQDrawTemporalView::logPaintProblem(const QString &message)
-{
-    ++inactivePaintCount;
-    if (shouldLogPaintProblem(inactivePaintCount))
-        CLog::log(message.arg(inactivePaintCount), QStringLiteral("TQDrawTemporalView::paint "));
-}
-
 void TQDrawTemporalView::paint(QPainter *painter)
 {
     if (!m_pContentPixmap)
         return;
     if (!painter->isActive())
-        logPaintProblem(QStringLiteral("painter is not active, count:%1"));
+        logPaintProblem(inactivePaintCount, QStringLiteral("painter is not active, count:%1"), kPaintTag);
     if (m_pUncompletedContentPainter && m_pUncompletedContentPainter->isActive())
         painter->drawPixmap(m_pContentPixmap->rect(), *uncompletedPixmap);
     else
-        logPaintProblem(QStringLiteral("m_pUncompletedContentPainter is not active, count:%1"));
+        logPaintProblem(inactivePaintCount, QStringLiteral("m_pUncompletedContentPainter is not active, count:%1"), kPaintTag);
     if (m_pContentPainter && m_pContentPainter->isActive())
         painter->drawPixmap(m_pContentPixmap->rect(), *m_pContentPixmap);
     else
-        logPaintProblem(QStringLiteral("m_pContentPixmap is not active, count:%1"));
+        logPaintProblem(inactivePaintCount, QStringLiteral("m_pContentPixmap is not active, count:%1"), kPaintTag);
 }
 
 QImage TQDrawTemporalView::contentImage() const

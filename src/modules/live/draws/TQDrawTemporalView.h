@@ -55,7 +55,6 @@ public:
 private:
     void deletePixmaps();
     void freezeStroke(const TQPath *first);
-    void logPaintProblem(const QString &message);
 
     std::vector<TQPath *> paths;
     TQPenFactory *penFactory = nullptr;

@@ -1,11 +1,15 @@
 #include "modules/live/draws/TQLayerPainting.h"
 
+#include "utils/CLog.h"
+
 #include <QPainter>
 #include <QPixmap>
 
-bool shouldLogPaintProblem(int count)
+void logPaintProblem(int &count, const QString &message, const QString &tag)
 {
-    return count < 40 || count % 40 == 0;
+    ++count;
+    if (count < 40 || count % 40 == 0)
+        CLog::log(message.arg(count), tag);
 }
 
 void fillTransparent(QPainter *painter, QPixmap *pixmap)

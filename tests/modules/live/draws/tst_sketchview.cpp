@@ -52,7 +52,7 @@ struct Board
         return path;
     }
     // A horizontal ink stroke at page row y.
-    TQPath *inkAt(int strokeId, int y) { return own(strokeThrough(strokeId, kInk, {{20, y}, {380, y}}, size)); }
+    TQPath *inkAt(int strokeId, int y) { return own(strokeThrough(strokeId, kInk, {QPointF(20, y), QPointF(380, y)}, size)); }
 
     int alphaAt(int x, int bufferRow) const { return qAlpha(view.bufferImage().pixel(x, bufferRow)); }
 

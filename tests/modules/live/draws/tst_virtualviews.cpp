@@ -2,6 +2,7 @@
 // absolute place moved up by the scroll offset (checked on pixels), the frame
 // layout's ownership of its children, and the image view's lazy loading.
 #include "TestLogCapture.h"
+#include "TestPictures.h"
 
 #include "modules/live/draws/TQVirtualFrameLayout.h"
 #include "modules/live/draws/TQVirtualImageView.h"
@@ -32,17 +33,6 @@ QImage blankCanvas()
     QImage image(200, 300, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
-}
-
-// The bounding box of the non-transparent pixels.
-QRect paintedArea(const QImage &image)
-{
-    QRect area;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) > 0)
-                area |= QRect(x, y, 1, 1);
-    return area;
 }
 
 } // namespace
@@ -106,7 +96,7 @@ void TestVirtualViews::childPaintsAtItsAbsolutePlace()
     root.paint(&painter, 50);
     painter.end();
     // drawRect with a pen covers the rectangle's outline one pixel further.
-    QCOMPARE(paintedArea(image), QRect(105, 155, 11, 11));
+    QCOMPARE(paintedBounds(image), QRect(105, 155, 11, 11));
     QCOMPARE(image.pixelColor(110, 160), QColor(Qt::red));
 
     // Moving the parent moves the child with it.
@@ -134,7 +124,7 @@ void TestVirtualViews::laterChildrenPaintOver()
     painter.end();
     QCOMPARE(image.pixelColor(10, 10), QColor(Qt::green));
     // The text lands inside its own rectangle, in the painter's pen.
-    const QRect textArea = paintedArea(image.copy(0, 30, 200, 270)).translated(0, 30);
+    const QRect textArea = paintedBounds(image.copy(0, 30, 200, 270)).translated(0, 30);
     QVERIFY2(QRect(0, 100, 200, 50).contains(textArea), qPrintable(QString::number(textArea.top())));
 }
 
@@ -190,13 +180,13 @@ void TestVirtualViews::imageView()
     QPainter painter(&image);
     view.paint(&painter, 0);
     QVERIFY(!view.isImageLoaded());
-    QCOMPARE(paintedArea(image), QRect());
+    QCOMPARE(paintedBounds(image), QRect());
 
     view.setVisible(true);
     view.paint(&painter, 10);
     QVERIFY(view.isImageLoaded());
     // Scaled into the rectangle, moved up by the offset.
-    QCOMPARE(paintedArea(image), QRect(10, 10, 40, 20));
+    QCOMPARE(paintedBounds(image), QRect(10, 10, 40, 20));
 
     // A path that does not load draws nothing, and is not tried again.
     view.setImagePath(dir.filePath("missing.png"));
