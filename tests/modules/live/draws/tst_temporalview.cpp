@@ -6,6 +6,7 @@
 #include "SketchFixture.h"
 #include "TestClock.h"
 #include "TestLogCapture.h"
+#include "TestPictures.h"
 
 #include "modules/live/draws/TQBoardSize.h"
 #include "modules/live/draws/TQDrawTemporalView.h"
@@ -76,6 +77,7 @@ private slots:
     void freeze();
     void emptyHandOverClearsBoth();
     void pendingStrokeFollowsTheScroll();
+    void pastePreview();
     void adaptation_data();
     void adaptation();
 };
@@ -175,6 +177,17 @@ void TestTemporalView::pendingStrokeFollowsTheScroll()
     QCOMPARE(layer.contentAlpha(200, 50), 255);
     QCOMPARE(layer.contentAlpha(200, 250), 0);
     QCOMPARE(layer.pending->drawnCount, 0);
+}
+
+void TestTemporalView::pastePreview()
+{
+    Layer layer;
+    QPixmap picture(10, 10);
+    picture.fill(Qt::red);
+    layer.view.showPastePreview(&picture, QRect(100, 50, 40, 20));
+    QCOMPARE(paintedBounds(layer.view.uncompletedImage()), QRect(100, 50, 40, 20));
+    layer.view.showPastePreview(&picture, QRect(0, 0, 5, 5));
+    QCOMPARE(paintedBounds(layer.view.uncompletedImage()), QRect(0, 0, 5, 5));
 }
 
 void TestTemporalView::adaptation_data()
