@@ -171,7 +171,7 @@ bool TQDrawSketchView::insideBuffer(const TQPath *path, Kind kind) const
     const int bufferPageHeight = visibleToPage(m_pBufferPageBitmap->height());
     const int top = bufferTop();
     if (kind == Calligraphy || kind == Line)
-        return path->minY - top < bufferPageHeight && path->maxY - top >= 1;
+        return qint64(path->minY) - top < bufferPageHeight && qint64(path->maxY) - top >= 1;
     const QRectF &rect = static_cast<const TQPathRect *>(path)->rect;
     return rect.top() - top < bufferPageHeight && rect.bottom() - top > 0;
 }
@@ -235,7 +235,9 @@ void TQDrawSketchView::redrawPaths(const std::vector<TQPath *> &paths, int topOf
     // its last path changed); another first stroke means another page.
     size_t first = 0;
     if (!drawnPaths.empty()) {
-        if (paths.empty() || paths.front()->strokeId == drawnPaths.front()->strokeId) {
+        const TQPath *firstNew = paths.empty() ? nullptr : paths.front();
+        const TQPath *firstDrawn = drawnPaths.front();
+        if (!firstNew || (firstDrawn && firstNew->strokeId == firstDrawn->strokeId)) {
             const size_t oldCount = drawnPaths.size();
             if (!refresh)
                 first = paths.size() > oldCount ? oldCount : oldCount - 1;
@@ -251,7 +253,7 @@ void TQDrawSketchView::redrawPaths(const std::vector<TQPath *> &paths, int topOf
     for (size_t i = first; i < drawnPaths.size(); ++i) {
         TQPath *path = drawnPaths[i];
         m_pBufferPagePainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        if (!refresh && !path->dirty)
+        if (!path || (!refresh && !path->dirty))
             continue;
         const Kind kind = kindOf(path);
         if (kind != NotDrawn && insideBuffer(path, kind)) {

@@ -124,7 +124,7 @@ void TQDrawTemporalView::updateInContent()
         return;
     lastUpdateTime = now;
 
-    if (n == 0) {
+    if (n == 0 || !first) {
         mStrokeId = 0;
         mStrokePathCount = 0;
         mDrawnBase = 0;
@@ -164,6 +164,8 @@ void TQDrawTemporalView::updateInContent()
     qint64 drawMs = 0;
     int copyPoints = 0;
     for (TQPath *path : paths) {
+        if (!path)
+            continue;
         path->drawnCount = mDrawnBase > 0 ? mDrawnBase : 0;
         const qint64 copyStart = currentTimeMillis();
         TQPath *scrolled = path->copyFromDrawn(0, float(-topOffset), zoom);
