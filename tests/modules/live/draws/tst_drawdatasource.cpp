@@ -196,7 +196,9 @@ void TestDrawDataSource::mergeBackgroundElementUrls()
     const QList<TQDrawingElement *> other = elements(given);
     source.mergeBackgroundElementUrls(other);
     QCOMPARE(urls(other), merged);
-    QCOMPARE(urls(*source.reservoirBackgroundElements()), urls(elements(page)) /* page untouched */);
+    const QList<TQDrawingElement *> pageBefore = elements(page);
+    QCOMPARE(urls(*source.reservoirBackgroundElements()), urls(pageBefore)); // the page's own urls untouched
+    qDeleteAll(pageBefore);
     qDeleteAll(other);
 }
 
