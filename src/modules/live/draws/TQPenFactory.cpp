@@ -63,10 +63,11 @@ void TQPenFactory::configurePen(QPen &pen, int colour, int type, int width)
         pen.setWidthF(0.2);
         break;
     case 5:
-        pen.setBrush(*outerChalkBrush(colourText));
-        break;
     case 6:
-        pen.setBrush(*innerChalkBrush(colourText));
+        // A texture brush brings its own opaque colour: the eraser stays a
+        // transparent pen like every other eraser.
+        if (colour != kBrushColorEraser)
+            pen.setBrush(type == 5 ? *outerChalkBrush(colourText) : *innerChalkBrush(colourText));
         break;
     case 100:
         pen.setStyle(Qt::DotLine);
