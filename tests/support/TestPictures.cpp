@@ -11,3 +11,13 @@ QString saveTestPicture(const QImage &image, const QString &name)
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
     return image.save(path, "PNG") ? path : QString();
 }
+
+QRect paintedBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}

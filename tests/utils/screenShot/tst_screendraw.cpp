@@ -124,16 +124,6 @@ bool isBlank(const QImage &image)
     return true;
 }
 
-QRect paintedBounds(const QImage &image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0)
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
 } // namespace
 
 class TestScreenDraw : public QObject
