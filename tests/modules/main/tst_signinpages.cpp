@@ -336,8 +336,9 @@ void TestSignInPages::firstChoiceThenRestart()
     QVERIFY(visible(window, "roleSubtitle"));
     QCOMPARE(text(window, "roleSubtitle"), QStringLiteral("选择后可在【更多】处切换"));
     QVERIFY(!visible(window, "roleConfirmButton"));
-    QVERIFY(visible(window, "roleEntry_101"));
-    QVERIFY(visible(window, "roleEntry_102"));
+    // The entries follow the organisation list, which may come a moment later.
+    QTRY_VERIFY(visible(window, "roleEntry_101"));
+    QTRY_VERIFY(visible(window, "roleEntry_102"));
     QVERIFY(!item(window, "roleEntry_0")); // not an individual teacher
     QCOMPARE(roleEntry(window, 101)->property("source").toString(), QStringLiteral("qrc:/res/role/role_bg_2.png"));
     QCOMPARE(roleEntry(window, 102)->property("source").toString(), QStringLiteral("qrc:/res/role/role_bg_3.png"));
@@ -385,8 +386,8 @@ void TestSignInPages::individualTeacherChoosesToWorkAlone()
     signInWithCode(window, QStringLiteral("13800000002"));
     QTRY_VERIFY(visible(window, "roleSelectItem"));
     QTRY_COMPARE(m_service.requestsTo(kScheduleList).size(), 2);
-    QVERIFY(visible(window, "roleEntry_0"));
-    QVERIFY(visible(window, "roleEntry_9876543"));
+    QTRY_VERIFY(visible(window, "roleEntry_0"));
+    QTRY_VERIFY(visible(window, "roleEntry_9876543"));
     QCOMPARE(roleEntry(window, 0)->property("source").toString(), QStringLiteral("qrc:/res/role/role_bg_1.png"));
     QCOMPARE(roleEntry(window, 9876543)->property("source").toString(), QStringLiteral("qrc:/res/role/role_bg_2.png"));
     // The individual teacher's entry comes first.
