@@ -43,6 +43,12 @@ QJsonObject upgradeInfo(const QString &apkUrl, const QString &title)
                                                       {"title", title}}}};
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool isBlue(const QVariant &colour)
 {
     return colour.value<QColor>() == QColor(QStringLiteral("#3A78E6"));
@@ -318,6 +324,22 @@ void TestMorePages::settingsSwitchWritesConfig()
     QCOMPARE(config.getValue(key), startOn ? QStringLiteral("1") : QStringLiteral("0"));
     if (key == QLatin1String("auto_record"))
         QCOMPARE(config.autoRecord(), startOn);
+    QVERIFY(toastTexts().isEmpty());
+
+    // A settings file that cannot be replaced (a folder in its place stops
+    // root too): the switch goes back to the stored value and says so.
+    const QString configPath = FileUtils::getConfigFilePath();
+    const QByteArray stored = readAll(configPath);
+    QVERIFY(QFile::remove(configPath));
+    QVERIFY(QDir().mkpath(configPath + QStringLiteral("/blocked")));
+    QVERIFY(click(m_window, toggle));
+    QCOMPARE(toggle->state(), startOn ? QStringLiteral("right") : QStringLiteral("left"));
+    QCOMPARE(config.getValue(key), startOn ? QStringLiteral("1") : QStringLiteral("0"));
+    QTRY_COMPARE(toastTexts(), QStringList(QStringLiteral("设置保存失败")));
+    QVERIFY(QDir(configPath).removeRecursively());
+    QFile restored(configPath);
+    QVERIFY(restored.open(QIODevice::WriteOnly));
+    restored.write(stored);
 }
 
 void TestMorePages::settingsMyInfo()

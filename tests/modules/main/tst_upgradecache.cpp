@@ -159,6 +159,11 @@ void TestUpgradeCache::cacheSizeAndRemoval()
                                        : FileUtils::getRecordCacheDir();
         writeFile(folder + QStringLiteral("/f%1").arg(i), i < 190 ? 10486 : 10485);
     }
+    // Recordings that wait for upload are neither removed nor counted.
+    const QStringList waiting{FileUtils::getRecordDir() + QStringLiteral("/7_11_101_1700000000123.mp4"),
+                              FileUtils::getRecordingDir() + QStringLiteral("/7_11_101_1700000009999.mp4")};
+    for (const QString &path : waiting)
+        writeFile(path, 4096);
     TestClock clock(currentTimeMillis());
     mainWindow *window = openWindow();
     QSignalSpy sizes(window, &mainWindow::updateCacheSize_signal);
@@ -189,6 +194,8 @@ void TestUpgradeCache::cacheSizeAndRemoval()
     QCOMPARE(toastTexts(), QStringList{QStringLiteral("缓存已清除")});
     QCOMPARE(window->cacheItemCount(), 0);
     QCOMPARE(filesBelow(FileUtils::getResourceDir()) + filesBelow(FileUtils::getRecordCacheDir()), 0);
+    for (const QString &path : waiting)
+        QCOMPARE(QFileInfo(path).size(), qint64(4096));
 
     // A second click this soon only repeats the toast; later there is
     // nothing to remove and nothing is said.
