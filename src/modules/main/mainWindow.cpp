@@ -194,6 +194,9 @@ void mainWindow::initViewModels()
     connect(course, &CourseViewModel::getNewCourseSchedulesSuccess_signal, this,
             &mainWindow::handleGetNewCourseListSuccess_slot);
     connect(course, &CourseViewModel::failure_signal, this, &mainWindow::failure_slot);
+    // The "加载中..." overlay covers the course lists; a failed list must not
+    // leave it swallowing every click.
+    connect(course, &CourseViewModel::failure_signal, this, [this] { emit updateLoadingState_signal(false); });
 
     LoginViewModel *login = m_loginViewModel.get();
     connect(login, &LoginViewModel::failure_signal, this, &mainWindow::failure_slot);

@@ -344,6 +344,8 @@ void TestMainWindow::refreshEntryPaceAndFailure()
     clock.advance(1000);
     QVERIFY(click(window, "refreshEntry"));
     QTRY_COMPARE(toastTexts(), QStringList{QStringLiteral("服务繁忙")});
+    // The overlay went with the failure: the page takes clicks again.
+    QVERIFY(!visible(window, "loadingItem"));
     QCOMPARE(cards(window, "weekRepeater"), 7);
     QCOMPARE(cards(window, "finishedRepeater"), 3);
 }
