@@ -356,7 +356,7 @@ void TestMorePages::settingsMyInfo()
     QCOMPARE(text(m_window, "infoUserName"), QStringLiteral("王老师"));
     QCOMPARE(text(m_window, "infoMobilePhone"), QString::fromLatin1(ServiceFixtures::kTeacherPhone));
     QCOMPARE(itemProperty(m_window, "userImage", "img_src").toString(),
-             m_service.baseUrl() + QStringLiteral("/files/pages/page1.png"));
+             m_service.baseUrl() + QStringLiteral("/files/avatar/teacher.png"));
     savePicture(QStringLiteral("morepages_settings_mine"));
 }
 
