@@ -1,6 +1,7 @@
 #include "modules/main/mainWindow.h"
 
 #include "base/dialog/CDialogManager.h"
+#include "base/dialog/CMessageBox.h"
 #include "modules/live/broadcast/LiveWindowFactory.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "common/CommonService.h"
@@ -591,10 +592,12 @@ void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *info)
                                                            QStringLiteral("退出"));
         if (!self)
             return;
-        if (answer == 1)
-            close();
-        else
+        // Dismissed, the box of a forced upgrade leaves no other way on than
+        // the upgrade: this version may no longer be used.
+        if (answer == 0 || answer == CMessageBox::kDismissed)
             downloadUpgradeProgram(content.apkUrl);
+        else if (answer == 1)
+            close();
         return;
     }
 
@@ -607,10 +610,11 @@ void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *info)
                                                        QStringLiteral("忽略此版本"));
     if (!self)
         return;
-    if (answer == 1)
-        KV::set(ignoreKey, upgrade.currentVersion);
-    else if (answer == 0)
+    // Dismissed, it is asked again at the next start.
+    if (answer == 0)
         downloadUpgradeProgram(content.apkUrl);
+    else if (answer == 1)
+        KV::set(ignoreKey, upgrade.currentVersion);
 }
 
 void mainWindow::goToDownloadPackage(const QString &fileUrl)
@@ -693,8 +697,9 @@ void mainWindow::handleUpgradeProgramDownloaded_slot(const QString &fileUrl)
             giveUpUpgrade(QStringLiteral("安装程序执行失败，请前往官网下载安装升级"));
             return;
         }
-    } else {
-        // Dismissing the box leaves the same way as "前往官网".
+    } else if (answer == 1 || answer == CMessageBox::kDismissed) {
+        // Dismissing the box leaves the same way as "前往官网": the upgrade
+        // that was asked for cannot be skipped here either.
         openInBrowser(httpRequest::getHost());
     }
     close();
