@@ -1,5 +1,6 @@
 #include "modules/login/LoginManager.h"
 
+#include "platform/http/AppInfo.h"
 #include "utils/CLog.h"
 #include "utils/CSqliteHelper.h"
 #include "utils/KV.h"
@@ -26,6 +27,8 @@ CurrentUser &current()
     return instance;
 }
 
+// The one place the current user changes; the request layer gets the id and
+// token it sends from here on.
 void replaceRecord(std::unique_ptr<AccountEntity> record)
 {
     CurrentUser &user = current();
@@ -34,6 +37,10 @@ void replaceRecord(std::unique_ptr<AccountEntity> record)
         QMutexLocker lock(&user.mutex);
         previous = std::move(user.record);
         user.record = std::move(record);
+        if (user.record)
+            AppInfo::setUser(user.record->accountDetails.user_id, user.record->tokenStatus.token);
+        else
+            AppInfo::setUser(QString(), QString());
     }
 }
 

@@ -10,15 +10,19 @@ namespace {
 
 constexpr int kVersionCode = 5100;
 
-struct OrgIdHolder
+// Who is asking. Requests are built on worker threads too, while the GUI
+// thread signs in and out, hence the lock.
+struct Requester
 {
     QMutex mutex;
     QString orgId;
+    QString userId;
+    QString token;
 };
 
-OrgIdHolder &orgIdHolder()
+Requester &requester()
 {
-    static OrgIdHolder holder;
+    static Requester holder;
     return holder;
 }
 
@@ -88,14 +92,36 @@ QString AppInfo::formatOsVersion(const QString &osName, const QVersionNumber &ve
 
 void AppInfo::setOrgId(const QString &orgId)
 {
-    OrgIdHolder &holder = orgIdHolder();
+    Requester &holder = requester();
     QMutexLocker lock(&holder.mutex);
     holder.orgId = orgId;
 }
 
 QString AppInfo::getOrgId()
 {
-    OrgIdHolder &holder = orgIdHolder();
+    Requester &holder = requester();
     QMutexLocker lock(&holder.mutex);
     return holder.orgId;
+}
+
+void AppInfo::setUser(const QString &userId, const QString &token)
+{
+    Requester &holder = requester();
+    QMutexLocker lock(&holder.mutex);
+    holder.userId = userId;
+    holder.token = token;
+}
+
+QString AppInfo::getUserId()
+{
+    Requester &holder = requester();
+    QMutexLocker lock(&holder.mutex);
+    return holder.userId;
+}
+
+QString AppInfo::getUserToken()
+{
+    Requester &holder = requester();
+    QMutexLocker lock(&holder.mutex);
+    return holder.token;
 }
