@@ -89,6 +89,7 @@ private slots:
     void startWithoutAccountShowsSignIn();
     void tokenRejectedLeavesSignInPage();
     void storedAccountWithoutOrganisationChoice();
+    void passwordLockOut_data();
     void passwordLockOut();
     void refreshEntryPaceAndFailure();
     void emptyListReplies();
@@ -273,11 +274,22 @@ void TestMainWindow::storedAccountWithoutOrganisationChoice()
     QCOMPARE(m_service.requestsTo(kScheduleList).size(), 0);
 }
 
+void TestMainWindow::passwordLockOut_data()
+{
+    QTest::addColumn<bool>("codeAsText");
+    QTest::newRow("code as a number") << false;
+    // A service that writes its numbers as text locks out all the same.
+    QTest::newRow("code as text") << true;
+}
+
 void TestMainWindow::passwordLockOut()
 {
+    QFETCH(bool, codeAsText);
     TestClock clock(currentTimeMillis());
     LoginManager::cleanLoginInfo();
-    m_service.setReply(kLoginCheck, StandInService::Reply::failure(10030, QStringLiteral("密码错误")));
+    m_service.setReply(kLoginCheck, codeAsText ? StandInService::Reply::json(QJsonObject{
+                                                     {"statusCode", "10030"}, {"errorMsg", QStringLiteral("密码错误")}})
+                                               : StandInService::Reply::failure(10030, QStringLiteral("密码错误")));
     mainWindow *window = openWindow();
     for (int attempt = 1; attempt <= 10; ++attempt) {
         QVERIFY(window->login(ServiceFixtures::kTeacherPhone, QString(), QStringLiteral("secret")));
