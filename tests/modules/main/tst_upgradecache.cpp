@@ -159,8 +159,9 @@ void TestUpgradeCache::cacheSizeAndRemoval()
                                        : FileUtils::getRecordCacheDir();
         writeFile(folder + QStringLiteral("/f%1").arg(i), i < 190 ? 10486 : 10485);
     }
-    // Recordings that wait for upload are neither removed nor counted.
-    const QStringList waiting{FileUtils::getRecordDir() + QStringLiteral("/7_11_101_1700000000123.mp4"),
+    // Recordings in the making are neither removed nor counted. (Those in
+    // "/record" would be uploaded at sign-in; the worker's own test has them.)
+    const QStringList waiting{FileUtils::getRecordingDir() + QStringLiteral("/7_11_101_1700000000123.mp4"),
                               FileUtils::getRecordingDir() + QStringLiteral("/7_11_101_1700000009999.mp4")};
     for (const QString &path : waiting)
         writeFile(path, 4096);
@@ -279,11 +280,14 @@ void TestUpgradeCache::upgradeChoice()
 
     if (!ignored.isEmpty())
         KV::set(kIgnoreKey.toStdString(), ignored);
-    // An installer that takes its time: the test ends before it arrives.
+    // An installer that takes its time: the row ends before it arrives. Each
+    // row has its own address, so that no row joins the download of another.
+    static int row = 0;
+    const QString installer = QStringLiteral("files/upgrade/choice%1.run").arg(++row);
     StandInService::Reply slowInstaller = StandInService::Reply::raw("#!/bin/sh\n");
-    slowInstaller.delayMs = 20000;
-    m_service.setReply(QStringLiteral("files/upgrade/setup.run"), slowInstaller);
-    announce(currentVersion, upgradeVersion, m_service.baseUrl() + QStringLiteral("/files/upgrade/setup.run"));
+    slowInstaller.delayMs = 3000;
+    m_service.setReply(installer, slowInstaller);
+    announce(currentVersion, upgradeVersion, m_service.baseUrl() + QLatin1Char('/') + installer);
     ModalAnswerer answerer(ModalAnswerer::Answer(answer), 50);
     m_window = new mainWindow();
     QSignalSpy versions(m_window.data(), &mainWindow::setCurrentVersion_signal);
@@ -310,11 +314,11 @@ void TestUpgradeCache::upgradeChoice()
     QCOMPARE(upgrades.size(), offered ? 1 : 0);
     QCOMPARE(KV::get(kIgnoreKey.toStdString()), ignoredAfter);
     if (downloads)
-        QTRY_COMPARE(m_service.requestsTo(QStringLiteral("files/upgrade/setup.run")).size(), 1);
+        QTRY_COMPARE(m_service.requestsTo(installer).size(), 1);
     else
         QTest::qWait(100);
     QCOMPARE(!downloading.isEmpty() && downloading.first().at(0).toBool(), downloads);
-    QCOMPARE(m_service.requestsTo(QStringLiteral("files/upgrade/setup.run")).size(), downloads ? 1 : 0);
+    QCOMPARE(m_service.requestsTo(installer).size(), downloads ? 1 : 0);
     if (ends)
         QTRY_VERIFY(m_window.isNull());
     else
