@@ -122,6 +122,12 @@ bool setAsideLocked(Settings &s)
     if (!s.setAsideBeforeWrite)
         return true;
     const QString path = FileUtils::getConfigFilePath();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        // Gone meanwhile: nothing is left to keep.
+        s.setAsideBeforeWrite = false;
+        return true;
+    }
     const QString bad = path + QStringLiteral(".bad");
     const QFileInfo badInfo(bad);
     if (badInfo.isDir())
