@@ -6,10 +6,8 @@
 #include "utils/KV.h"
 #include "utils/TimeUtils.h"
 
-#include <QMutex>
-#include <QMutexLocker>
-
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -17,7 +15,7 @@ namespace {
 // the GUI thread may replace the record, hence the lock around the pointer.
 struct CurrentUser
 {
-    QMutex mutex;
+    std::mutex mutex;
     std::unique_ptr<AccountEntity> record;
 };
 
@@ -34,7 +32,7 @@ void replaceRecord(std::unique_ptr<AccountEntity> record)
     CurrentUser &user = current();
     std::unique_ptr<AccountEntity> previous;
     {
-        QMutexLocker lock(&user.mutex);
+        std::lock_guard<std::mutex> lock(user.mutex);
         previous = std::move(user.record);
         user.record = std::move(record);
         if (user.record)
@@ -49,7 +47,7 @@ template <typename Read>
 QString readField(Read read)
 {
     CurrentUser &user = current();
-    QMutexLocker lock(&user.mutex);
+    std::lock_guard<std::mutex> lock(user.mutex);
     return user.record ? read(*user.record) : QString();
 }
 
@@ -132,14 +130,14 @@ QString LoginManager::getMobilePhone()
 const AccountEntity *LoginManager::getCurrentUser()
 {
     CurrentUser &user = current();
-    QMutexLocker lock(&user.mutex);
+    std::lock_guard<std::mutex> lock(user.mutex);
     return user.record.get();
 }
 
 bool LoginManager::isCurrentUser(const QString &userID)
 {
     CurrentUser &user = current();
-    QMutexLocker lock(&user.mutex);
+    std::lock_guard<std::mutex> lock(user.mutex);
     return user.record && user.record->accountDetails.user_id == userID;
 }
 

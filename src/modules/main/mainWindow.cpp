@@ -115,6 +115,7 @@ mainWindow::~mainWindow()
     delete m_viewContainer;
     m_viewContainer = nullptr;
     m_view = nullptr;
+    m_networkFactory.reset();
 
     // Background jobs first: the log push uses the upload view model.
     qDeleteAll(findChildren<CThreadWork *>(QString(), Qt::FindDirectChildrenOnly));
@@ -152,8 +153,8 @@ void mainWindow::initView()
     m_view = new QQuickView();
     m_view->setColor(Qt::transparent);
     m_view->setResizeMode(QQuickView::SizeRootObjectToView);
-    // The engine owns the factory from here on.
-    m_view->engine()->setNetworkAccessManagerFactory(new CCustomNetworkAccessManagerFactory());
+    m_networkFactory = std::make_unique<CCustomNetworkAccessManagerFactory>();
+    m_view->engine()->setNetworkAccessManagerFactory(m_networkFactory.get());
 
     QQmlContext *context = m_view->rootContext();
     context->setContextProperty(QStringLiteral("theMainWindow"), this);

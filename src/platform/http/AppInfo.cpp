@@ -1,20 +1,20 @@
 #include "platform/http/AppInfo.h"
 
-#include <QMutex>
-#include <QMutexLocker>
 #include <QSysInfo>
 
 #include <atomic>
+#include <mutex>
 
 namespace {
 
 constexpr int kVersionCode = 5100;
 
 // Who is asking. Requests are built on worker threads too, while the GUI
-// thread signs in and out, hence the lock.
+// thread signs in and out, hence the lock (a standard one, which the thread
+// checker of the tests can follow).
 struct Requester
 {
-    QMutex mutex;
+    std::mutex mutex;
     QString orgId;
     QString userId;
     QString token;
@@ -93,21 +93,21 @@ QString AppInfo::formatOsVersion(const QString &osName, const QVersionNumber &ve
 void AppInfo::setOrgId(const QString &orgId)
 {
     Requester &holder = requester();
-    QMutexLocker lock(&holder.mutex);
+    std::lock_guard<std::mutex> lock(holder.mutex);
     holder.orgId = orgId;
 }
 
 QString AppInfo::getOrgId()
 {
     Requester &holder = requester();
-    QMutexLocker lock(&holder.mutex);
+    std::lock_guard<std::mutex> lock(holder.mutex);
     return holder.orgId;
 }
 
 void AppInfo::setUser(const QString &userId, const QString &token)
 {
     Requester &holder = requester();
-    QMutexLocker lock(&holder.mutex);
+    std::lock_guard<std::mutex> lock(holder.mutex);
     holder.userId = userId;
     holder.token = token;
 }
@@ -115,13 +115,13 @@ void AppInfo::setUser(const QString &userId, const QString &token)
 QString AppInfo::getUserId()
 {
     Requester &holder = requester();
-    QMutexLocker lock(&holder.mutex);
+    std::lock_guard<std::mutex> lock(holder.mutex);
     return holder.userId;
 }
 
 QString AppInfo::getUserToken()
 {
     Requester &holder = requester();
-    QMutexLocker lock(&holder.mutex);
+    std::lock_guard<std::mutex> lock(holder.mutex);
     return holder.token;
 }
