@@ -44,6 +44,19 @@ CToast::CToast(QWidget *parent, const QString &text, int duration, int position)
 
 CToast::~CToast() = default; // the label and the timer are children
 
+QWidget *CToast::windowInUse()
+{
+    QWidget *active = QApplication::activeWindow();
+    if (active && !qobject_cast<CToast *>(active))
+        return active;
+    // Nothing active (the program in the background): its visible main window.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->windowType() == Qt::Window && !qobject_cast<CToast *>(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
 QRect CToast::referenceArea(QWidget *reference)
 {
     if (reference) {
@@ -66,10 +79,8 @@ void CToast::place()
         // Centred where the teacher looks: over the parent, else over the
         // window in use. Left to the window system, a toast may land in a
         // corner of the screen.
-        if (!reference) {
-            QWidget *active = QApplication::activeWindow();
-            reference = active && !qobject_cast<CToast *>(active) ? active : nullptr;
-        }
+        if (!reference)
+            reference = windowInUse();
         const QRect area = referenceArea(reference);
         if (area.isValid())
             move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);

@@ -133,10 +133,11 @@ void TestToast::size()
 void TestToast::placement_data()
 {
     // What the toast is placed against: a top-level parent, a child widget
-    // as parent, no parent while a window is active, no parent at all.
+    // as parent, no parent while a window is active or merely shown, no
+    // parent and no window.
     QTest::addColumn<QString>("reference");
     QTest::addColumn<int>("position");
-    for (const char *reference : {"window", "child", "active", "screen"}) {
+    for (const char *reference : {"window", "child", "active", "shown", "screen"}) {
         for (int position = 0; position <= 5; ++position)
             QTest::addRow("%s, position %d", reference, position) << QString::fromLatin1(reference) << position;
     }
@@ -173,7 +174,9 @@ void TestToast::placement()
                                                              : workArea;
     // Without a position the toast is centred over the parent, else over the
     // active window, else over the work area.
-    const QRect centreArea = reference == QLatin1String("active") ? windowArea : area;
+    const QRect centreArea = reference == QLatin1String("active") || reference == QLatin1String("shown")
+                                 ? windowArea
+                                 : area;
     const QPoint centred(centreArea.x() + (centreArea.width() - toast.width()) / 2,
                          centreArea.y() + (centreArea.height() - toast.height()) / 2);
     const int left = area.x() + margin;
