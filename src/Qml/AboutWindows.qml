@@ -57,7 +57,7 @@ OverlayPage {
         StandardText {
             objectName: "productVersion"
             anchors.horizontalCenter: parent.horizontalCenter
-            text: root.currentVersion !== "" ? "Veltro·教师端 " + root.currentVersion : "Veltro·教师端"
+            text: "Veltro·教师端" + root.currentVersion
             color: "#252729"
             font.pointSize: 16
         }
@@ -65,7 +65,7 @@ OverlayPage {
         StandardText {
             objectName: "versionState"
             anchors.horizontalCenter: parent.horizontalCenter
-            text: root.needUpgrade ? "前往更新 " + root.newVersion : "已是最新版本"
+            text: root.needUpgrade ? "前往更新" + root.newVersion : "已是最新版本"
             color: root.needUpgrade ? "#3A78E6" : "#999999"
             font.pointSize: 10
             font.underline: root.needUpgrade

@@ -42,7 +42,8 @@ Rectangle {
                 color: "#252729"
                 font.pointSize: 14
                 font.bold: true
-                elide: Text.ElideRight
+                // Both ends stay: the course name's start and "第N讲".
+                elide: Text.ElideMiddle
             }
         }
 

@@ -161,22 +161,29 @@ OverlayPage {
                         }
                     }
 
+                    // A change the settings file cannot take is not made:
+                    // the switch goes back to the stored value and says so.
                     function switchTo(on) {
+                        var saved
                         switch (index) {
                         case 0:
-                            config.switchAutoRecord(on)
+                            saved = config.switchAutoRecord(on)
                             break
                         case 1:
-                            config.switchNativeRender(on)
+                            saved = config.switchNativeRender(on)
                             // This row follows at once; the other texts
                             // when they are next created.
-                            if (on) {
+                            if (saved && on) {
                                 label.renderType = Text.NativeRendering
                                 tip.renderType = Text.NativeRendering
                             }
                             break
                         default:
-                            config.setValue("video_widget_render_type", on ? "1" : "0")
+                            saved = config.setValue("video_widget_render_type", on ? "1" : "0")
+                        }
+                        if (!saved) {
+                            toggle.state = row.isOn() ? "right" : "left"
+                            theMainWindow.toast("设置保存失败")
                         }
                     }
 

@@ -71,16 +71,47 @@ Rectangle {
                 font.bold: true
             }
 
-            StandardText {
+            // "organisation: roles" on one line when it fits; else the
+            // organisation (elided) on the first line and the roles on the
+            // second, so that a long name never pushes the roles out and no
+            // word is broken.
+            Column {
                 id: orgLine
                 objectName: "orgLine"
+                property string orgName: ""
+                property string roleName: ""
+                readonly property string text: orgName === "" ? "" : orgName + ": " + roleName
+                readonly property bool oneLine: orgMetrics.advanceWidth <= width
+
                 width: parent.width
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WrapAnywhere
-                maximumLineCount: 2
-                elide: Text.ElideRight
-                color: "#D8E4FA"
-                font.pointSize: 9
+
+                TextMetrics {
+                    id: orgMetrics
+                    font: orgNameLine.font
+                    text: orgLine.text
+                }
+
+                StandardText {
+                    id: orgNameLine
+                    objectName: "orgNameLine"
+                    width: parent.width
+                    horizontalAlignment: Text.AlignHCenter
+                    elide: Text.ElideRight
+                    text: orgLine.oneLine ? orgLine.text : orgLine.orgName + ":"
+                    color: "#D8E4FA"
+                    font.pointSize: 9
+                }
+
+                StandardText {
+                    objectName: "roleLine"
+                    width: parent.width
+                    visible: !orgLine.oneLine
+                    horizontalAlignment: Text.AlignHCenter
+                    elide: Text.ElideRight
+                    text: orgLine.roleName
+                    color: "#D8E4FA"
+                    font: orgNameLine.font
+                }
             }
         }
 
@@ -255,13 +286,14 @@ Rectangle {
             loginItem.init()
             avatar.img_src = "qrc:/res/defaultUser.png"
             userName.text = "未登录"
-            orgLine.text = ""
+            orgLine.orgName = ""
         }
         function onNeedRegister_signal() {
             loginItem.needRegister = true
         }
         function onInitOrgRoleName_signal(orgName, roleName) {
-            orgLine.text = orgName === "" ? "" : orgName + ": " + roleName
+            orgLine.orgName = orgName
+            orgLine.roleName = roleName
         }
         function onUpdateLoadingState_signal(showLoading, loadingText) {
             loadingItem.loadingTextStr = loadingText

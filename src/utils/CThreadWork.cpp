@@ -78,6 +78,7 @@ void CThreadWork::calculateFloderSize(const QStringList &folders)
         return;
     }
     m_sizeFolders = folders;
+    keepRecordingFolders();
     m_mode = kFolderSize;
     start(QThread::InheritPriority);
 }
@@ -89,7 +90,7 @@ void CThreadWork::removeFloders(const QStringList &folders)
         return;
     }
     m_removeFolders = folders;
-    m_keptFolders = QStringList{canonical(FileUtils::getRecordDir()), canonical(FileUtils::getRecordingDir())};
+    keepRecordingFolders();
     m_dataRoot = canonical(FileUtils::getAppDataDir());
     m_mode = kFolderRemoval;
     start(QThread::InheritPriority);
@@ -169,6 +170,10 @@ void CThreadWork::sizeWalk(const QString &path)
         return;
     const QFileInfo info(path);
     if (isRealDir(info)) {
+        // What the removal keeps is not counted, so that a cleared cache
+        // ends its count where the removal ends.
+        if (waitsForUpload(path))
+            return;
         for (const QString &entry : entriesOf(path))
             sizeWalk(entry);
     } else if (info.exists() || info.isSymLink()) {
@@ -185,6 +190,11 @@ void CThreadWork::removeFolders()
 {
     if (walkFolders(m_removeFolders, &m_removingFolder, &CThreadWork::removeWalk))
         emit removeFloderProgress_signal(m_removingFolder, m_count, true);
+}
+
+void CThreadWork::keepRecordingFolders()
+{
+    m_keptFolders = QStringList{canonical(FileUtils::getRecordDir()), canonical(FileUtils::getRecordingDir())};
 }
 
 bool CThreadWork::waitsForUpload(const QString &folder) const

@@ -50,6 +50,8 @@ private:
     void removeFolders();
     void sizeWalk(const QString &path);
     void removeWalk(const QString &path);
+    // The recording folders that wait for upload: never counted nor removed.
+    void keepRecordingFolders();
     bool waitsForUpload(const QString &folder) const;
     // Whether another hundred entries have been counted since the last report.
     bool nextStepReached();

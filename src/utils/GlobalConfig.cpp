@@ -5,6 +5,7 @@
 #include "utils/FileUtils.h"
 #include "utils/Utf8Cut.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -26,6 +27,9 @@ struct Settings
 {
     QMutex mutex;
     QJsonObject object;
+    // The file found at load could not be read: it is set aside before the
+    // first write replaces it, so a hand edit with a slip can be recovered.
+    bool setAsideBeforeWrite = false;
 };
 
 Settings &settings()
@@ -39,18 +43,32 @@ QString tagFor(const char *function)
     return QStringLiteral("%1 ").arg(QLatin1String(function));
 }
 
-// Reads "v.json"; a missing, damaged or foreign file gives the defaults and
-// is written anew, so the next start finds a sound file.
-void loadLocked(QJsonObject &object)
+// The damaged content as one log line: control bytes (a leading NUL too)
+// as escapes, so nothing cuts or breaks the line.
+QString escapedForLog(const QByteArray &content)
+{
+    const QString text = QString::fromUtf8(content.constData(), content.size());
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Reads "v.json" and writes nothing: a missing file gives the defaults, a
+// damaged or foreign one too, and is kept as it is until the first save.
+void loadLocked(Settings &s)
 {
     const QString path = FileUtils::getConfigFilePath();
     const QFileInfo info(path);
     QJsonObject loaded;
-    bool rewrite = false;
 
     if (!info.exists()) {
-        CLog::log(QStringLiteral("config file %1 not found, writing defaults").arg(path), tagFor("GlobalConfig::load"));
-        rewrite = true;
+        CLog::log(QStringLiteral("config file %1 not found, using defaults").arg(path), tagFor("GlobalConfig::load"));
     } else {
         QString problem;
         QByteArray content;
@@ -73,34 +91,57 @@ void loadLocked(QJsonObject &object)
                 loaded = document.object();
         }
         if (!problem.isEmpty()) {
-            CLog::error(QStringLiteral("config file %1 unusable (%2), replaced by defaults: %3")
-                            .arg(path, problem,
-                                 QString::fromUtf8(utf8Left(content, kLoggedContentBytes))
-                                     .replace(QChar(0), QChar(QChar::ReplacementCharacter))),
+            CLog::error(QStringLiteral("config file %1 unusable (%2), using defaults; kept until the first save as "
+                                       "%1.bad: %3")
+                            .arg(path, problem, escapedForLog(utf8Left(content, kLoggedContentBytes))),
                         tagFor("GlobalConfig::load"));
-            rewrite = true;
+            s.setAsideBeforeWrite = true;
         }
     }
 
-    // Deployment keys absent from the file get their defaults there too, so
-    // the file always shows what can be changed.
+    // Deployment keys absent from the file get their defaults, so that the
+    // first save shows what can be changed.
     const QJsonObject defaults = GlobalConfig::defaults();
     for (auto it = defaults.begin(); it != defaults.end(); ++it) {
-        if (!loaded.contains(it.key())) {
+        if (!loaded.contains(it.key()))
             loaded.insert(it.key(), it.value());
-            rewrite = true;
-        }
     }
     loaded.insert(kInit, 1);
-    object = loaded;
-    if (rewrite)
-        FileUtils::saveConfigData(object);
+    s.object = loaded;
 }
 
-void ensureLoadedLocked(QJsonObject &object)
+void ensureLoadedLocked(Settings &s)
 {
-    if (!object.contains(kInit))
-        loadLocked(object);
+    if (!s.object.contains(kInit))
+        loadLocked(s);
+}
+
+// Moves an unreadable "v.json" to "v.json.bad" (replacing an older one).
+bool setAsideLocked(Settings &s)
+{
+    if (!s.setAsideBeforeWrite)
+        return true;
+    const QString path = FileUtils::getConfigFilePath();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        // Gone meanwhile: nothing is left to keep.
+        s.setAsideBeforeWrite = false;
+        return true;
+    }
+    const QString bad = path + QStringLiteral(".bad");
+    const QFileInfo badInfo(bad);
+    if (badInfo.isDir())
+        QDir(bad).removeRecursively();
+    else if (badInfo.exists() || badInfo.isSymLink())
+        QFile::remove(bad);
+    if (!QDir().rename(path, bad)) {
+        CLog::error(QStringLiteral("config file %1 could not be set aside as %2").arg(path, bad),
+                    tagFor("GlobalConfig::save"));
+        return false;
+    }
+    CLog::log(QStringLiteral("config file %1 set aside as %2").arg(path, bad), tagFor("GlobalConfig::save"));
+    s.setAsideBeforeWrite = false;
+    return true;
 }
 
 } // namespace
@@ -126,17 +167,27 @@ void GlobalConfig::ensureLoaded()
 {
     Settings &s = settings();
     QMutexLocker lock(&s.mutex);
-    ensureLoadedLocked(s.object);
+    ensureLoadedLocked(s);
 }
 
-void GlobalConfig::setAndSave(const QString &key, const QJsonValue &value)
+bool GlobalConfig::setAndSave(const QString &key, const QJsonValue &value)
 {
     Settings &s = settings();
     QMutexLocker lock(&s.mutex);
-    ensureLoadedLocked(s.object);
-    s.object.insert(key, value);
+    ensureLoadedLocked(s);
+    QJsonObject changed = s.object;
+    changed.insert(key, value);
     // Under the lock, so that files reach the disk in the order of the changes.
-    FileUtils::saveConfigData(s.object);
+    // A change that cannot be stored is not made: what the teacher sees and
+    // what is in effect stay what the next start will find.
+    if (!setAsideLocked(s) || !FileUtils::saveConfigData(changed)) {
+        CLog::error(QStringLiteral("config %1 not saved, keeping %2")
+                        .arg(key, CDataHelper::jsonValueToString(s.object.value(key))),
+                    tagFor("GlobalConfig::setAndSave"));
+        return false;
+    }
+    s.object = changed;
+    return true;
 }
 
 bool GlobalConfig::isOn(const QString &key)
@@ -144,34 +195,34 @@ bool GlobalConfig::isOn(const QString &key)
     return CDataHelper::jsonValueToInt(value(key)) == 1;
 }
 
-void GlobalConfig::switchAutoRecord(bool isAutoRecord)
+bool GlobalConfig::switchAutoRecord(bool isAutoRecord)
 {
-    setAndSave(QStringLiteral("auto_record"), isAutoRecord ? 1 : 0);
+    return setAndSave(QStringLiteral("auto_record"), isAutoRecord ? 1 : 0);
 }
 
-void GlobalConfig::switchNativeRender(bool isNativeRender)
+bool GlobalConfig::switchNativeRender(bool isNativeRender)
 {
-    setAndSave(QStringLiteral("render_native"), isNativeRender ? 1 : 0);
+    return setAndSave(QStringLiteral("render_native"), isNativeRender ? 1 : 0);
 }
 
-void GlobalConfig::setOrgID(const QString &orgID)
+bool GlobalConfig::setOrgID(const QString &orgID)
 {
-    setAndSave(QStringLiteral("org_id"), orgID);
+    return setAndSave(QStringLiteral("org_id"), orgID);
 }
 
-void GlobalConfig::setIsMainTeacher(bool isMainTeacher)
+bool GlobalConfig::setIsMainTeacher(bool isMainTeacher)
 {
-    setAndSave(QStringLiteral("is_main_teacher"), isMainTeacher ? 1 : 0);
+    return setAndSave(QStringLiteral("is_main_teacher"), isMainTeacher ? 1 : 0);
 }
 
-void GlobalConfig::setValue(const QString &key, const QString &val)
+bool GlobalConfig::setValue(const QString &key, const QString &val)
 {
-    setAndSave(key, val);
+    return setAndSave(key, val);
 }
 
-void GlobalConfig::setOrgName(const QString &orgName)
+bool GlobalConfig::setOrgName(const QString &orgName)
 {
-    setAndSave(QStringLiteral("org_name"), orgName);
+    return setAndSave(QStringLiteral("org_name"), orgName);
 }
 
 QString GlobalConfig::getValue(const QString &key) const
@@ -208,7 +259,7 @@ QJsonValue GlobalConfig::value(const QString &key)
 {
     Settings &s = settings();
     QMutexLocker lock(&s.mutex);
-    ensureLoadedLocked(s.object);
+    ensureLoadedLocked(s);
     return s.object.value(key);
 }
 

@@ -5,9 +5,10 @@
 #include <QObject>
 #include <QString>
 
-// The program's settings: one JSON object for the whole process, mirrored in
-// the data folder's "/config/v.json" and rewritten whole (atomically) on every
-// change. Instances are the handles QML sees as "config"; they hold no state
+// The program's settings: one JSON object for the whole process, read once
+// from the data folder's "/config/v.json" and rewritten whole (atomically) on
+// every change; loading never writes. A setter returns false when its change
+// could not be stored, and then leaves the setting as it was. Instances are the handles QML sees as "config"; they hold no state
 // of their own, so a change made through one is seen by all.
 class GlobalConfig : public QObject
 {
@@ -25,14 +26,14 @@ public:
     explicit GlobalConfig(QObject *parent = nullptr);
     ~GlobalConfig() override;
 
-    Q_INVOKABLE void switchAutoRecord(bool isAutoRecord);
-    Q_INVOKABLE void switchNativeRender(bool isNativeRender);
-    Q_INVOKABLE void setOrgID(const QString &orgID);
-    Q_INVOKABLE void setIsMainTeacher(bool isMainTeacher);
-    Q_INVOKABLE void setValue(const QString &key, const QString &val);
+    Q_INVOKABLE bool switchAutoRecord(bool isAutoRecord);
+    Q_INVOKABLE bool switchNativeRender(bool isNativeRender);
+    Q_INVOKABLE bool setOrgID(const QString &orgID);
+    Q_INVOKABLE bool setIsMainTeacher(bool isMainTeacher);
+    Q_INVOKABLE bool setValue(const QString &key, const QString &val);
     Q_INVOKABLE QString getValue(const QString &key) const;
 
-    void setOrgName(const QString &orgName);
+    bool setOrgName(const QString &orgName);
 
     bool renderNative() const;
     bool autoRecord() const;
@@ -55,7 +56,7 @@ public:
 
 private:
     static void ensureLoaded();
-    static void setAndSave(const QString &key, const QJsonValue &value);
+    static bool setAndSave(const QString &key, const QJsonValue &value);
     static bool isOn(const QString &key);
     // The trimmed text under `key`, or `fallback` when that is empty.
     static QString textOr(const QString &key, const QString &fallback);

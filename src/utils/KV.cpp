@@ -13,11 +13,22 @@ const QString kSelect = QStringLiteral("select value from tq_mmkvs where key=?")
 const QString kReplace = QStringLiteral("replace into tq_mmkvs (key, value) values (?, ?)");
 const QString kDelete = QStringLiteral("delete from tq_mmkvs where key=?");
 
+// A failed statement is logged with its key in place, since the bound
+// statement text alone would not say which key failed. Values stay out of
+// the log: some are tokens.
+void logFailure(const QString &statement, const std::string &key, const char *function)
+{
+    const QString quotedKey = QLatin1Char('\'') + QString::fromStdString(key) + QLatin1Char('\'');
+    QString text = statement;
+    text.replace(text.indexOf(QLatin1Char('?')), 1, quotedKey);
+    CLog::error(text + QStringLiteral("execure error"), QStringLiteral("%1 ").arg(QLatin1String(function)));
+}
+
 bool store(const std::string &key, const QString &value, const char *function)
 {
     if (CSqliteHelper::executeQuery(kReplace, {QString::fromStdString(key), value}) >= 0)
         return true;
-    CLog::error(kReplace + QStringLiteral("execure error"), QStringLiteral("%1 ").arg(QLatin1String(function)));
+    logFailure(kReplace, key, function);
     return false;
 }
 
@@ -55,6 +66,6 @@ bool KV::remove(const std::string &key)
 {
     if (CSqliteHelper::executeQuery(kDelete, {QString::fromStdString(key)}) >= 0)
         return true;
-    CLog::error(kDelete + QStringLiteral("execure error"), QStringLiteral("%1 ").arg(QStringLiteral("KV::remove")));
+    logFailure(kDelete, key, "KV::remove");
     return false;
 }

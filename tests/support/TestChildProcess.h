@@ -30,6 +30,14 @@ public:
     // the child's XDG_DATA_HOME (its data folder is <dataHome>/VeltroTeacher);
     // otherwise the child shares the parent's.
     static Result run(const QString &mode, const QString &dataHome = QString(), int timeoutMs = 30000);
+    // As run(), but when this process is root the child runs as the
+    // unprivileged user `kNobodyId` (through setpriv), with its whole home
+    // (data, config, cache, runtime folders) under `dataHome`, handed to that
+    // user first. Permission checks then hold as they do for a teacher.
+    static Result runUnprivileged(const QString &mode, const QString &dataHome, int timeoutMs = 30000);
+    static constexpr int kNobodyId = 65534;
+    // Whether runUnprivileged() drops privileges (this process is root).
+    static bool dropsPrivileges();
     // Sets up `process` to start the child without waiting for it.
     static void start(QProcess &process, const QString &mode, const QString &dataHome = QString());
 

@@ -64,9 +64,9 @@ int childMain(const QString &mode)
     if (mode == QLatin1String("start")) {
         // First the values as loaded, and the file as the start left it.
         QJsonObject report{{"atStart", readings()}};
-        report.insert("fileAtStart", QString::fromUtf8(readFile(FileUtils::getConfigFilePath())));
+        report.insert("fileAtStart", QString::fromLatin1(readFile(FileUtils::getConfigFilePath()).toBase64()));
         GlobalConfig config;
-        config.switchAutoRecord(true);
+        report.insert("saved", config.switchAutoRecord(true));
         report.insert("afterSwitch", readings());
         TestChildProcess::report(report);
         return 0;
@@ -102,7 +102,8 @@ class TestGlobalConfig : public QObject
 private slots:
     void startConditions_data();
     void startConditions();
-    void unwritableFolderKeepsValueInMemory();
+    void unsavedSwitchKeepsStoredValue_data();
+    void unsavedSwitchKeepsStoredValue();
     void fileStaysWholeDuringRewritesAndKill();
     void instancesShareOneObject();
     void switchesReadExactlyOne_data();
@@ -116,15 +117,20 @@ void TestGlobalConfig::startConditions_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QJsonObject>("atStart");
     QTest::addColumn<QString>("logLine");
+    QTest::addColumn<bool>("setAside"); // kept as "v.json.bad" at the first save
 
-    QTest::newRow("fresh start") << "missing" << QByteArray() << kDefaultReadings << "not found, writing defaults";
-    QTest::newRow("truncated") << "file" << QByteArray("{\"auto_record\": 1, \"api_host\": \"10.0.0")
-                               << kDefaultReadings << "replaced by defaults: {\"auto_record\": 1";
+    QTest::newRow("fresh start") << "missing" << QByteArray() << kDefaultReadings << "not found, using defaults"
+                                 << false;
+    QTest::newRow("truncated") << "file" << QByteArray("{\"auto_record\": 1,\n \"api_host\": \"10.0.0")
+                               << kDefaultReadings << ".bad: {\"auto_record\": 1,\\x0a \"api_host\"" << true;
     QTest::newRow("array") << "file" << QByteArray("[{\"auto_record\": 1}]") << kDefaultReadings
-                           << "(not a JSON object), replaced by defaults";
-    QTest::newRow("empty") << "file" << QByteArray() << kDefaultReadings << "replaced by defaults";
-    QTest::newRow("binary") << "file" << QByteArray("\x00\xff\xfe{", 4) << kDefaultReadings << "replaced by defaults";
-    QTest::newRow("directory") << "directory" << QByteArray() << kDefaultReadings << "(not a file), replaced by defaults";
+                           << "(not a JSON object), using defaults" << true;
+    QTest::newRow("empty") << "file" << QByteArray() << kDefaultReadings << "using defaults" << true;
+    // A leading NUL must not hide the rest of the content from the log.
+    QTest::newRow("binary") << "file" << QByteArray("\x00\x01{\"default_camera\":", 20) << kDefaultReadings
+                            << ".bad: \\x00\\x01{\"default_camera\":" << true;
+    QTest::newRow("directory") << "directory" << QByteArray() << kDefaultReadings << "(not a file), using defaults"
+                               << true;
 
     QJsonObject edited = kDefaultReadings;
     edited.insert("defaultCamera", 2);
@@ -137,9 +143,9 @@ void TestGlobalConfig::startConditions_data()
                                  << QByteArray("{\"default_camera\": 2, \"auto_record\": \"1\", \"render_native\": true,"
                                                " \"org_id\": 12345678, \"api_host\": \" 127.0.0.1:8080 \","
                                                " \"allow_http_fallback\": true}")
-                                 << edited << "";
+                                 << edited << "" << false;
     QTest::newRow("true as text is off") << "file" << QByteArray("{\"auto_record\": \"true\", \"render_native\": 2}")
-                                         << kDefaultReadings << "";
+                                         << kDefaultReadings << "" << false;
 }
 
 void TestGlobalConfig::startConditions()
@@ -148,6 +154,7 @@ void TestGlobalConfig::startConditions()
     QFETCH(QByteArray, content);
     QFETCH(QJsonObject, atStart);
     QFETCH(QString, logLine);
+    QFETCH(bool, setAside);
 
     QTemporaryDir home;
     QVERIFY(home.isValid());
@@ -157,65 +164,79 @@ void TestGlobalConfig::startConditions()
     if (setup == QLatin1String("file"))
         writeFile(configPath, content);
     else if (setup == QLatin1String("directory"))
-        QVERIFY(QDir().mkpath(configPath));
+        QVERIFY(QDir().mkpath(configPath + QStringLiteral("/inside")));
 
     const TestChildProcess::Result run = TestChildProcess::run(QStringLiteral("start"), home.path());
     QVERIFY2(run.finished && run.exitCode == 0, run.err.right(2000).constData());
     const QJsonObject report = QJsonDocument::fromJson(run.out).object();
     QCOMPARE(report.value("atStart").toObject(), atStart);
+    QCOMPARE(report.value("saved"), QJsonValue(true));
     QCOMPARE(report.value("afterSwitch").toObject(), withAutoRecord(atStart));
     if (!logLine.isEmpty())
         QVERIFY2(logText(root).contains(logLine), qPrintable(logText(root).right(3000)));
-    else
-        QVERIFY(!logText(root).contains("replaced by defaults"));
+    if (!setAside)
+        QVERIFY(!logText(root).contains("unusable"));
 
-    if (setup == QLatin1String("directory")) {
-        // Nothing can be written there; the program went on with defaults.
-        QVERIFY(QFileInfo(configPath).isDir());
-        QVERIFY(logText(root).contains("write file data file"));
-        return;
+    // Loading wrote nothing: the file the start found is the one it left.
+    const QByteArray fileAtStart = QByteArray::fromBase64(report.value("fileAtStart").toString().toLatin1());
+    QCOMPARE(fileAtStart, setup == QLatin1String("file") ? content : QByteArray());
+
+    // The first save kept an unreadable file beside the new one.
+    const QString bad = configPath + QStringLiteral(".bad");
+    QStringList expected{QStringLiteral("v.json")};
+    if (setAside) {
+        expected << QStringLiteral("v.json.bad");
+        if (setup == QLatin1String("directory"))
+            QVERIFY(QFileInfo::exists(bad + QStringLiteral("/inside")));
+        else
+            QCOMPARE(readFile(bad), content);
+        QVERIFY(logText(root).contains("set aside as " + bad));
     }
-    // A sound file was in place from the start: the defaults, or the
-    // hand-edited values with the missing deployment keys added.
-    const QJsonObject startFile = QJsonDocument::fromJson(report.value("fileAtStart").toString().toUtf8()).object();
-    QCOMPARE(startFile.value("init"), QJsonValue(1));
-    QVERIFY(startFile.contains("api_host") && startFile.contains("web_host") && startFile.contains("allow_http_fallback"));
-    if (QTest::currentDataTag() == QByteArray("hand edited")) {
-        QCOMPARE(startFile.value("default_camera"), QJsonValue(2));
-        QCOMPARE(startFile.value("api_host"), QJsonValue(" 127.0.0.1:8080 "));
-    } else {
-        QCOMPARE(startFile.value("api_host"), QJsonValue("api.veltro.example"));
-        QCOMPARE(startFile.value("allow_http_fallback"), QJsonValue(false));
-    }
+    QCOMPARE(QDir(root + "/config").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), expected); // no leftovers
+
+    // The saved file: the start's values, the switch, and the deployment keys.
     const QJsonObject finalFile = fileObject(configPath);
     QCOMPARE(finalFile.value("auto_record"), QJsonValue(1));
     QCOMPARE(finalFile.value("init"), QJsonValue(1));
-    QCOMPARE(QDir(root + "/config").entryList(QDir::Files), QStringList("v.json")); // no leftovers
+    QVERIFY(finalFile.contains("web_host") && finalFile.contains("allow_http_fallback"));
+    if (QTest::currentDataTag() == QByteArray("hand edited")) {
+        QCOMPARE(finalFile.value("default_camera"), QJsonValue(2));
+        QCOMPARE(finalFile.value("api_host"), QJsonValue(" 127.0.0.1:8080 "));
+    } else {
+        QCOMPARE(finalFile.value("api_host"), QJsonValue("api.veltro.example"));
+    }
 }
 
-void TestGlobalConfig::unwritableFolderKeepsValueInMemory()
+void TestGlobalConfig::unsavedSwitchKeepsStoredValue_data()
 {
+    QTest::addColumn<QByteArray>("original");
+    QTest::newRow("sound file") << QByteArray("{\"render_native\": 1}");
+    // Not even the setting aside can happen: the damaged file stays as it is.
+    QTest::newRow("damaged file") << QByteArray("{\"render_native\": 1,");
+}
+
+void TestGlobalConfig::unsavedSwitchKeepsStoredValue()
+{
+    QFETCH(QByteArray, original);
     QTemporaryDir home;
     QVERIFY(home.isValid());
     const QString folder = home.path() + QStringLiteral("/VeltroTeacher/config");
     QVERIFY(QDir().mkpath(folder));
-    const QByteArray original("{\"render_native\": 1}");
     writeFile(folder + QStringLiteral("/v.json"), original);
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    QFile probe(folder + QStringLiteral("/probe"));
-    if (probe.open(QIODevice::WriteOnly)) {
-        probe.close();
-        probe.remove();
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QSKIP("the folder stays writable for this user (root); the v.json-is-a-directory row covers it");
-    }
 
-    const TestChildProcess::Result run = TestChildProcess::run(QStringLiteral("start"), home.path());
+    // As root the folder would stay writable: the child runs as another user.
+    const TestChildProcess::Result run = TestChildProcess::runUnprivileged(QStringLiteral("start"), home.path());
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY2(run.finished && run.exitCode == 0, run.err.right(2000).constData());
     const QJsonObject report = QJsonDocument::fromJson(run.out).object();
-    QCOMPARE(report.value("afterSwitch").toObject().value("autoRecord"), QJsonValue(true));
+    // The switch said it was not saved, and the setting is what is stored.
+    QCOMPARE(report.value("saved"), QJsonValue(false));
+    QCOMPARE(report.value("afterSwitch").toObject(), report.value("atStart").toObject());
+    QCOMPARE(report.value("afterSwitch").toObject().value("autoRecord"), QJsonValue(false));
     QCOMPARE(readFile(folder + QStringLiteral("/v.json")), original);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList("v.json"));
+    QVERIFY(logText(home.path() + QStringLiteral("/VeltroTeacher")).contains("config auto_record not saved"));
 }
 
 void TestGlobalConfig::fileStaysWholeDuringRewritesAndKill()

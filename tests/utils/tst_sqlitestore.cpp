@@ -54,6 +54,8 @@ private slots:
     void jsonRoundTrip();
     void overwriteGetMissingAndRemove();
     void failedStatementsReportAndLog();
+    void failedKeyValueWritesNameTheKey_data();
+    void failedKeyValueWritesNameTheKey();
     void cookies_data();
     void cookies();
     void storedCookieTextIsParsedAtFirstEquals();
@@ -170,6 +172,50 @@ void TestSqliteStore::failedStatementsReportAndLog()
     const QString log = TestLogCapture::currentLogFileText();
     QVERIFY(log.contains("[DEBUG] CSqliteHelper::executeQuery [insert into no_such_table values (?)] failed\r\n"));
     QVERIFY(log.contains("CSqliteHelper::executeRead [ERROR] exec select * from no_such_table failed\r\n"));
+}
+
+void TestSqliteStore::failedKeyValueWritesNameTheKey_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("set") << "set"
+                         << "KV::set [ERROR] replace into tq_mmkvs (key, value) values ('k_token', ?)execure error\r\n";
+    QTest::newRow("setJsonValue") << "setJsonValue"
+                                  << "KV::setJsonValue [ERROR] replace into tq_mmkvs (key, value) values ('k_token', "
+                                     "?)execure error\r\n";
+    QTest::newRow("remove") << "remove" << "KV::remove [ERROR] delete from tq_mmkvs where key='k_token'execure error\r\n";
+}
+
+void TestSqliteStore::failedKeyValueWritesNameTheKey()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, logLine);
+    QVERIFY(KV::set("k_token", "old"));
+    // Every write of this key fails; the table itself stays sound.
+    QVERIFY(CSqliteHelper::executeQuery(QStringLiteral(
+                "create temp trigger refuse_insert before insert on tq_mmkvs when new.key = 'k_token' "
+                "begin select raise(fail, 'refused'); end"))
+            >= 0);
+    QVERIFY(CSqliteHelper::executeQuery(QStringLiteral(
+                "create temp trigger refuse_delete before delete on tq_mmkvs when old.key = 'k_token' "
+                "begin select raise(fail, 'refused'); end"))
+            >= 0);
+    TestLogCapture capture;
+    bool done = true;
+    if (operation == QLatin1String("set"))
+        done = KV::set("k_token", "secret-value");
+    else if (operation == QLatin1String("setJsonValue"))
+        done = KV::setJsonValue("k_token", QJsonObject{{"t", "secret-value"}});
+    else
+        done = KV::remove("k_token");
+    CSqliteHelper::executeQuery(QStringLiteral("drop trigger refuse_insert"));
+    CSqliteHelper::executeQuery(QStringLiteral("drop trigger refuse_delete"));
+    QVERIFY(!done);
+    QCOMPARE(KV::get("k_token"), QStringLiteral("old"));
+    const QString log = TestLogCapture::currentLogFileText();
+    QVERIFY2(log.contains(logLine), qPrintable(log.right(1500)));
+    QVERIFY(!log.contains("secret-value"));
+    QVERIFY(KV::remove("k_token"));
 }
 
 void TestSqliteStore::cookies_data()

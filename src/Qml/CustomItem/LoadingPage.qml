@@ -10,7 +10,9 @@ Rectangle {
     property real loadingItemWidth: 0
     property string loadingTextStr
     property color loadingTextColor: "#3A78E6"
-    property int frameMaxShow: 1200
+    // 190 frames of the 80 ms picture: about 15 s, a safety net only; the
+    // page hides the overlay when what it covers succeeds or fails.
+    property int frameMaxShow: 190
     property int frameElapsed: 0
 
     anchors.fill: parent

@@ -7,8 +7,11 @@ class QWidget;
 // The small message windows every part of the program shows. The modal
 // functions run the box in a nested event loop and return its answer: 0 for
 // the first button (and for the end of a count-down), 1 for the second, and
-// CMessageBox::kDismissed (-1) when the user dismissed the box; callers treat
-// -1 as "do nothing".
+// CMessageBox::kDismissed (-1) when the box was closed without a button
+// (Escape, the window's close button, its parent deleted meanwhile). Each
+// caller tests every value it acts on and decides what a dismissal means:
+// the safe path (cancel, keep, stay), or, where the box offers no real choice
+// (a forced upgrade), the one way on.
 class CDialogManager
 {
 public:

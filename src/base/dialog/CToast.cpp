@@ -1,5 +1,6 @@
 #include "base/dialog/CToast.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -43,21 +44,51 @@ CToast::CToast(QWidget *parent, const QString &text, int duration, int position)
 
 CToast::~CToast() = default; // the label and the timer are children
 
+QWidget *CToast::windowInUse()
+{
+    QWidget *active = QApplication::activeWindow();
+    if (active && !qobject_cast<CToast *>(active))
+        return active;
+    // Nothing active (the program in the background): its visible main window.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->windowType() == Qt::Window && !qobject_cast<CToast *>(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
+QRect CToast::referenceArea(QWidget *reference)
+{
+    if (reference) {
+        if (!reference->isWindow())
+            return QRect(reference->mapToGlobal(QPoint(0, 0)), reference->size());
+        // The frame's top-left, shifted down by the frame's extra height (the title bar).
+        return QRect(reference->x(), reference->y() + reference->frameGeometry().height() - reference->height(),
+                     reference->width(), reference->height());
+    }
+    // The work area, not the whole screen: a task bar must not cover the toast.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        return screen->availableGeometry();
+    return QRect();
+}
+
 void CToast::place()
 {
-    if (mPosition < 1 || mPosition > 4)
-        return;
-    QRect area;
-    if (QWidget *reference = parentWidget() ? parentWidget()->window() : nullptr) {
-        // The frame's top-left, shifted down by the frame's extra height (the title bar).
-        area = QRect(reference->x(), reference->y() + reference->frameGeometry().height() - reference->height(),
-                     reference->width(), reference->height());
-    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        // The work area, not the whole screen: a task bar must not cover the toast.
-        area = screen->availableGeometry();
-    } else {
+    QWidget *reference = parentWidget();
+    if (mPosition < 1 || mPosition > 4) {
+        // Centred where the teacher looks: over the parent, else over the
+        // window in use. Left to the window system, a toast may land in a
+        // corner of the screen.
+        if (!reference)
+            reference = windowInUse();
+        const QRect area = referenceArea(reference);
+        if (area.isValid())
+            move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
         return;
     }
+    const QRect area = referenceArea(reference);
+    if (!area.isValid())
+        return;
     const int margin = QFontMetrics(m_pLabel->font()).height();
     const int left = area.x() + margin;
     const int right = area.x() + area.width() - width() - margin;

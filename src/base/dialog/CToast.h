@@ -17,8 +17,9 @@ public:
     static constexpr int kTickInterval = 100;
 
     // position: 1 top-left, 2 top-right, 3 bottom-right, 4 bottom-left of the
-    // parent window (or of the screen's work area without a parent); any other
-    // value leaves the placement to the window system.
+    // parent (or of the screen's work area without a parent); any other value
+    // centres the toast over the parent, else over the window in use (the
+    // active one, else a visible main window), else over the work area.
     CToast(QWidget *parent, const QString &text, int duration = kDefaultDuration, int position = 0);
     ~CToast() override;
 
@@ -30,6 +31,10 @@ protected:
 
 private:
     void place();
+    // The rectangle, in screen coordinates, a toast is placed against.
+    static QRect referenceArea(QWidget *reference);
+    // The active window, else a visible main window; null when there is none.
+    static QWidget *windowInUse();
 
     QLabel *m_pLabel = nullptr;
     QTimer *m_pTimer = nullptr;

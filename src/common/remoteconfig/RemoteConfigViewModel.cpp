@@ -74,8 +74,7 @@ void RemoteConfigViewModel::getLiveConfigFailure_slot(Failure &f)
 
 void RemoteConfigViewModel::updateLiveConfigSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = ApiCall::returnResult(response);
-    emit updateLiveConfigSuccess_signal(result);
+    ApiCall::relayResult(this, &RemoteConfigViewModel::updateLiveConfigSuccess_signal, response);
 }
 
 void RemoteConfigViewModel::updateLiveConfigFailure_slot(Failure &f)
@@ -85,14 +84,12 @@ void RemoteConfigViewModel::updateLiveConfigFailure_slot(Failure &f)
 
 void RemoteConfigViewModel::getUserAccountSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = ApiCall::returnResult(response);
-    emit getUserAccountSuccess_signal(result);
+    ApiCall::relayResult(this, &RemoteConfigViewModel::getUserAccountSuccess_signal, response);
 }
 
 void RemoteConfigViewModel::getCategoriesDataSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = ApiCall::returnResult(response);
-    emit getCategoriesDataSuccess_signal(result);
+    ApiCall::relayResult(this, &RemoteConfigViewModel::getCategoriesDataSuccess_signal, response);
 }
 
 void RemoteConfigViewModel::getCategoriesDataFailure_slot(Failure &f)

@@ -157,14 +157,12 @@ void UploadFileViewModel::uploadLiveProfileFailure_slot(Failure &f)
 
 void UploadFileViewModel::uploadImageFileSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = ApiCall::returnResult(response);
-    emit uploadFileSuccess_signal(result);
+    ApiCall::relayResult(this, &UploadFileViewModel::uploadFileSuccess_signal, response);
 }
 
 void UploadFileViewModel::uploadLiveImageFileSuccess_slot(QJsonObject &response)
 {
-    QJsonObject result = ApiCall::returnResult(response);
-    emit uploadLiveImageFileSuccess(result);
+    ApiCall::relayResult(this, &UploadFileViewModel::uploadLiveImageFileSuccess, response);
 }
 
 void UploadFileViewModel::getUploadedTempFileSuccess_slot(QJsonObject &response)
@@ -180,6 +178,5 @@ void UploadFileViewModel::getUploadedMomentFileSuccess_slot(QJsonObject &respons
 void UploadFileViewModel::pushCourseLogSuccess_slot(QJsonObject responseDataForPushCourseLog)
 {
     CLog::printf("UploadFileViewModel::pushCourseLogSuccess_slot pushLogSuccess");
-    QJsonObject result = ApiCall::returnResult(responseDataForPushCourseLog);
-    emit pushCourseLogSuccess(result);
+    ApiCall::relayResult(this, &UploadFileViewModel::pushCourseLogSuccess, responseDataForPushCourseLog);
 }

@@ -1,14 +1,13 @@
 #include "modules/login/LoginManager.h"
 
+#include "platform/http/AppInfo.h"
 #include "utils/CLog.h"
 #include "utils/CSqliteHelper.h"
 #include "utils/KV.h"
 #include "utils/TimeUtils.h"
 
-#include <QMutex>
-#include <QMutexLocker>
-
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -16,7 +15,7 @@ namespace {
 // the GUI thread may replace the record, hence the lock around the pointer.
 struct CurrentUser
 {
-    QMutex mutex;
+    std::mutex mutex;
     std::unique_ptr<AccountEntity> record;
 };
 
@@ -26,14 +25,20 @@ CurrentUser &current()
     return instance;
 }
 
+// The one place the current user changes; the request layer gets the id and
+// token it sends from here on.
 void replaceRecord(std::unique_ptr<AccountEntity> record)
 {
     CurrentUser &user = current();
     std::unique_ptr<AccountEntity> previous;
     {
-        QMutexLocker lock(&user.mutex);
+        std::lock_guard<std::mutex> lock(user.mutex);
         previous = std::move(user.record);
         user.record = std::move(record);
+        if (user.record)
+            AppInfo::setUser(user.record->accountDetails.user_id, user.record->tokenStatus.token);
+        else
+            AppInfo::setUser(QString(), QString());
     }
 }
 
@@ -42,7 +47,7 @@ template <typename Read>
 QString readField(Read read)
 {
     CurrentUser &user = current();
-    QMutexLocker lock(&user.mutex);
+    std::lock_guard<std::mutex> lock(user.mutex);
     return user.record ? read(*user.record) : QString();
 }
 
@@ -125,14 +130,14 @@ QString LoginManager::getMobilePhone()
 const AccountEntity *LoginManager::getCurrentUser()
 {
     CurrentUser &user = current();
-    QMutexLocker lock(&user.mutex);
+    std::lock_guard<std::mutex> lock(user.mutex);
     return user.record.get();
 }
 
 bool LoginManager::isCurrentUser(const QString &userID)
 {
     CurrentUser &user = current();
-    QMutexLocker lock(&user.mutex);
+    std::lock_guard<std::mutex> lock(user.mutex);
     return user.record && user.record->accountDetails.user_id == userID;
 }
 

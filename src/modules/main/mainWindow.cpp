@@ -1,6 +1,7 @@
 #include "modules/main/mainWindow.h"
 
 #include "base/dialog/CDialogManager.h"
+#include "base/dialog/CMessageBox.h"
 #include "modules/live/broadcast/LiveWindowFactory.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "common/CommonService.h"
@@ -114,6 +115,7 @@ mainWindow::~mainWindow()
     delete m_viewContainer;
     m_viewContainer = nullptr;
     m_view = nullptr;
+    m_networkFactory.reset();
 
     // Background jobs first: the log push uses the upload view model.
     qDeleteAll(findChildren<CThreadWork *>(QString(), Qt::FindDirectChildrenOnly));
@@ -151,8 +153,8 @@ void mainWindow::initView()
     m_view = new QQuickView();
     m_view->setColor(Qt::transparent);
     m_view->setResizeMode(QQuickView::SizeRootObjectToView);
-    // The engine owns the factory from here on.
-    m_view->engine()->setNetworkAccessManagerFactory(new CCustomNetworkAccessManagerFactory());
+    m_networkFactory = std::make_unique<CCustomNetworkAccessManagerFactory>();
+    m_view->engine()->setNetworkAccessManagerFactory(m_networkFactory.get());
 
     QQmlContext *context = m_view->rootContext();
     context->setContextProperty(QStringLiteral("theMainWindow"), this);
@@ -194,6 +196,9 @@ void mainWindow::initViewModels()
     connect(course, &CourseViewModel::getNewCourseSchedulesSuccess_signal, this,
             &mainWindow::handleGetNewCourseListSuccess_slot);
     connect(course, &CourseViewModel::failure_signal, this, &mainWindow::failure_slot);
+    // The "加载中..." overlay covers the course lists; a failed list must not
+    // leave it swallowing every click.
+    connect(course, &CourseViewModel::failure_signal, this, [this] { emit updateLoadingState_signal(false); });
 
     LoginViewModel *login = m_loginViewModel.get();
     connect(login, &LoginViewModel::failure_signal, this, &mainWindow::failure_slot);
@@ -588,10 +593,12 @@ void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *info)
                                                            QStringLiteral("退出"));
         if (!self)
             return;
-        if (answer == 1)
-            close();
-        else
+        // Dismissed, the box of a forced upgrade leaves no other way on than
+        // the upgrade: this version may no longer be used.
+        if (answer == 0 || answer == CMessageBox::kDismissed)
             downloadUpgradeProgram(content.apkUrl);
+        else if (answer == 1)
+            close();
         return;
     }
 
@@ -604,10 +611,11 @@ void mainWindow::handleUpgradeInfo_slot(UpgradeInfo *info)
                                                        QStringLiteral("忽略此版本"));
     if (!self)
         return;
-    if (answer == 1)
-        KV::set(ignoreKey, upgrade.currentVersion);
-    else if (answer == 0)
+    // Dismissed, it is asked again at the next start.
+    if (answer == 0)
         downloadUpgradeProgram(content.apkUrl);
+    else if (answer == 1)
+        KV::set(ignoreKey, upgrade.currentVersion);
 }
 
 void mainWindow::goToDownloadPackage(const QString &fileUrl)
@@ -690,8 +698,9 @@ void mainWindow::handleUpgradeProgramDownloaded_slot(const QString &fileUrl)
             giveUpUpgrade(QStringLiteral("安装程序执行失败，请前往官网下载安装升级"));
             return;
         }
-    } else {
-        // Dismissing the box leaves the same way as "前往官网".
+    } else if (answer == 1 || answer == CMessageBox::kDismissed) {
+        // Dismissing the box leaves the same way as "前往官网": the upgrade
+        // that was asked for cannot be skipped here either.
         openInBrowser(httpRequest::getHost());
     }
     close();

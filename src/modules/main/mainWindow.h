@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class CCustomNetworkAccessManagerFactory;
 class CFileDownloadProgressDialog;
 class CThreadWork;
 class CommonService;
@@ -157,6 +158,8 @@ private:
     CFileDownloadProgressDialog *m_downloadDialog = nullptr; // child
     QPointer<CThreadWork> m_cacheWork; // child; the cache job under way
     std::unique_ptr<GlobalConfig> m_globalConfig;
+    // The engine of the pages uses it but does not own it; it goes after them.
+    std::unique_ptr<CCustomNetworkAccessManagerFactory> m_networkFactory;
     int m_loginErrorCount = 0;
     bool m_userLogin = false;
     int m_cacheItemCount = -1;

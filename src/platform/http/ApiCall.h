@@ -31,6 +31,15 @@ public:
     // The reply's "returnResult" object; empty when missing or no object.
     static QJsonObject returnResult(const QJsonObject &reply);
 
+    // The body of a view model's relay slot: emits `signal` of `viewModel`
+    // with the reply's "returnResult".
+    template <typename ViewModel, typename Argument>
+    static void relayResult(ViewModel *viewModel, void (ViewModel::*signal)(Argument), const QJsonObject &reply)
+    {
+        QJsonObject result = returnResult(reply);
+        (viewModel->*signal)(result);
+    }
+
 private:
     static void logNoRequest(const char *receiverClass);
 

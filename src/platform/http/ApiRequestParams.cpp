@@ -1,13 +1,12 @@
 #include "platform/http/ApiRequestParams.h"
 
-#include "modules/login/LoginManager.h"
 #include "platform/http/AppInfo.h"
 
 ParamMap ApiRequestParams::commonParams()
 {
     ParamMap params;
-    params.insert(QStringLiteral("userID"), LoginManager::getUserID());
-    params.insert(QStringLiteral("userToken"), LoginManager::getToken());
+    params.insert(QStringLiteral("userID"), AppInfo::getUserId());
+    params.insert(QStringLiteral("userToken"), AppInfo::getUserToken());
     params.insert(QStringLiteral("orgID"), AppInfo::getOrgId());
     return params;
 }

@@ -1,24 +1,28 @@
 #include "platform/http/AppInfo.h"
 
-#include <QMutex>
-#include <QMutexLocker>
 #include <QSysInfo>
 
 #include <atomic>
+#include <mutex>
 
 namespace {
 
 constexpr int kVersionCode = 5100;
 
-struct OrgIdHolder
+// Who is asking. Requests are built on worker threads too, while the GUI
+// thread signs in and out, hence the lock (a standard one, which the thread
+// checker of the tests can follow).
+struct Requester
 {
-    QMutex mutex;
+    std::mutex mutex;
     QString orgId;
+    QString userId;
+    QString token;
 };
 
-OrgIdHolder &orgIdHolder()
+Requester &requester()
 {
-    static OrgIdHolder holder;
+    static Requester holder;
     return holder;
 }
 
@@ -88,14 +92,36 @@ QString AppInfo::formatOsVersion(const QString &osName, const QVersionNumber &ve
 
 void AppInfo::setOrgId(const QString &orgId)
 {
-    OrgIdHolder &holder = orgIdHolder();
-    QMutexLocker lock(&holder.mutex);
+    Requester &holder = requester();
+    std::lock_guard<std::mutex> lock(holder.mutex);
     holder.orgId = orgId;
 }
 
 QString AppInfo::getOrgId()
 {
-    OrgIdHolder &holder = orgIdHolder();
-    QMutexLocker lock(&holder.mutex);
+    Requester &holder = requester();
+    std::lock_guard<std::mutex> lock(holder.mutex);
     return holder.orgId;
+}
+
+void AppInfo::setUser(const QString &userId, const QString &token)
+{
+    Requester &holder = requester();
+    std::lock_guard<std::mutex> lock(holder.mutex);
+    holder.userId = userId;
+    holder.token = token;
+}
+
+QString AppInfo::getUserId()
+{
+    Requester &holder = requester();
+    std::lock_guard<std::mutex> lock(holder.mutex);
+    return holder.userId;
+}
+
+QString AppInfo::getUserToken()
+{
+    Requester &holder = requester();
+    std::lock_guard<std::mutex> lock(holder.mutex);
+    return holder.token;
 }

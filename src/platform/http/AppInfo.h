@@ -4,8 +4,10 @@
 #include <QVersionNumber>
 
 // How the client identifies itself to the service: app key, platform type,
-// version, the operating system, and the organisation the teacher works for
-// (sent as "orgID" with nearly every request). All static.
+// version, the operating system, and who is asking: the signed-in user's id
+// and token and the organisation the teacher works for (sent as "userID",
+// "userToken" and "orgID" with nearly every request). The sign-in side hands
+// these over when they change. All static.
 class AppInfo
 {
 public:
@@ -29,6 +31,11 @@ public:
     // The current organisation id; "" until one is chosen. Any thread.
     static void setOrgId(const QString &orgId);
     static QString getOrgId();
+
+    // The signed-in user's id and token; "" when nobody is signed in. Any thread.
+    static void setUser(const QString &userId, const QString &token);
+    static QString getUserId();
+    static QString getUserToken();
 
 private:
     AppInfo() = delete;

@@ -10,18 +10,38 @@
 
 namespace {
 
-// Only a whole JSON number within the int range is a status code: a text, a
-// boolean or a fraction would otherwise be read as 0 and pass as success.
+// A status code the service may write as a number, as text, as a bool or as
+// null. Anything that is not a whole number in one of these forms is refused
+// rather than read as 0: a garbled code must not pass as a success.
 bool readStatusCode(const QJsonValue &value, int &code)
 {
-    if (!value.isDouble())
+    switch (value.type()) {
+    case QJsonValue::Undefined:
+    case QJsonValue::Null:
+        code = 0;
+        return true;
+    case QJsonValue::Bool:
+        code = value.toBool() ? 1 : 0;
+        return true;
+    case QJsonValue::Double: {
+        const double number = value.toDouble();
+        if (!std::isfinite(number) || std::trunc(number) != number || number < std::numeric_limits<int>::min()
+            || number > std::numeric_limits<int>::max())
+            return false;
+        code = int(number);
+        return true;
+    }
+    case QJsonValue::String: {
+        bool ok = false;
+        const int number = value.toString().trimmed().toInt(&ok, 10);
+        if (!ok)
+            return false;
+        code = number;
+        return true;
+    }
+    default:
         return false;
-    const double number = value.toDouble();
-    if (!std::isfinite(number) || std::trunc(number) != number || number < std::numeric_limits<int>::min()
-        || number > std::numeric_limits<int>::max())
-        return false;
-    code = int(number);
-    return true;
+    }
 }
 
 } // namespace
@@ -36,14 +56,11 @@ ServerReply ServerReply::fromBody(const QByteArray &body)
         reply.m_failure = Failure(Failure::kData, int(error.error), error.errorString());
         return reply;
     }
-    if (!document.isObject()) {
-        reply.m_failure = Failure(Failure::kData, 0, QStringLiteral("reply is not a JSON object"));
-        return reply;
-    }
+    // An array document carries no envelope: it is a success with nothing in it.
     reply.m_object = document.object();
     int code = 0;
     if (!readStatusCode(reply.m_object.value(QLatin1String("statusCode")), code)) {
-        reply.m_failure = Failure(Failure::kData, 0, QStringLiteral("reply has no numeric statusCode"));
+        reply.m_failure = Failure(Failure::kData, 0, QStringLiteral("reply has an unreadable statusCode"));
         return reply;
     }
     if (code != 0) {

@@ -7,9 +7,11 @@
 
 // The envelope every endpoint answers with:
 // {"statusCode": number, "errorMsg": text, "returnResult": object}.
-// A body is a success only when it is a JSON object whose "statusCode" is
-// the number 0; anything else that is not such an object with an integral
-// numeric "statusCode" is a data failure, never a success.
+// "statusCode" may come as a number, as a number written as text, as a bool
+// or as null; a missing one counts as 0, and 0 is success. A JSON array
+// document is a success with an empty object. A body that is no JSON, or a
+// "statusCode" that is no whole number in any of those forms (a fraction,
+// "abc", an object), is a data failure, never a success.
 class ServerReply
 {
 public:

@@ -243,7 +243,7 @@ void httpRequest::response_slot(QNetworkReply *pReply, int indexInPool)
                 CLog::printf("httpRequest::response_slot  %s get error status code %d", replyUrl.constData(),
                              failure.getCode());
             else
-                CLog::printf("httpRequest::response_slot %s reply without numeric statusCode", replyUrl.constData());
+                CLog::printf("httpRequest::response_slot %s reply with an unreadable statusCode", replyUrl.constData());
             handleFailure(failure);
         }
     }

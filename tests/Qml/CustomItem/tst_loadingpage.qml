@@ -36,6 +36,13 @@ Item {
             tryCompare(page, "visible", false, 3000)
         }
 
+        function test_defaultLimitIsSeconds() {
+            // Frames of 80 ms: a stuck overlay goes within half a minute.
+            var page = createTemporaryObject(pageComponent, area)
+            verify(page.frameMaxShow > 0)
+            verify(page.frameMaxShow * 80 <= 30000)
+        }
+
         function test_noLimitStaysUntilHidden() {
             var page = createTemporaryObject(pageComponent, area, { frameMaxShow: 0 })
             page.loadingTextStr = "加载中..."

@@ -132,36 +132,62 @@ void TestToast::size()
 
 void TestToast::placement_data()
 {
-    QTest::addColumn<bool>("withParent");
+    // What the toast is placed against: a top-level parent, a child widget
+    // as parent, no parent while a window is active or merely shown, no
+    // parent and no window.
+    QTest::addColumn<QString>("reference");
     QTest::addColumn<int>("position");
-    for (bool withParent : {true, false}) {
+    for (const char *reference : {"window", "child", "active", "shown", "screen"}) {
         for (int position = 0; position <= 5; ++position)
-            QTest::addRow("%s, position %d", withParent ? "parent" : "screen", position) << withParent << position;
+            QTest::addRow("%s, position %d", reference, position) << QString::fromLatin1(reference) << position;
     }
 }
 
 void TestToast::placement()
 {
-    QFETCH(bool, withParent);
+    QFETCH(QString, reference);
     QFETCH(int, position);
 
     QWidget window;
     window.setGeometry(200, 150, 640, 400);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPoint untouched = CToast(nullptr, QStringLiteral("x")).pos();
+    auto *child = new QWidget(&window);
+    child->setGeometry(50, 40, 300, 200);
+    if (reference != QLatin1String("screen")) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (reference == QLatin1String("active")) {
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+        }
+    }
+    QWidget *parent = reference == QLatin1String("window") ? &window
+                      : reference == QLatin1String("child") ? child
+                                                            : nullptr;
 
-    CToast toast(withParent ? &window : nullptr, QStringLiteral("已开始录制"), 3000, position);
+    CToast toast(parent, QStringLiteral("已开始录制"), 3000, position);
     const int margin = QFontMetrics(toast.findChild<QLabel *>()->font()).height();
-    const QRect area = withParent ? QRect(window.x(), window.y() + window.frameGeometry().height() - window.height(),
-                                          window.width(), window.height())
-                                  : QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect windowArea(window.x(), window.y() + window.frameGeometry().height() - window.height(),
+                           window.width(), window.height());
+    const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect area = reference == QLatin1String("window") ? windowArea
+                       : reference == QLatin1String("child") ? QRect(child->mapToGlobal(QPoint(0, 0)), child->size())
+                                                             : workArea;
+    // Without a position the toast is centred over the parent, else over the
+    // active window, else over the work area.
+    const QRect centreArea = reference == QLatin1String("active") || reference == QLatin1String("shown")
+                                 ? windowArea
+                                 : area;
+    const QPoint centred(centreArea.x() + (centreArea.width() - toast.width()) / 2,
+                         centreArea.y() + (centreArea.height() - toast.height()) / 2);
     const int left = area.x() + margin;
     const int right = area.x() + area.width() - toast.width() - margin;
     const int top = area.y() + margin;
     const int bottom = area.y() + area.height() - toast.height() - margin;
-    const QPoint expected[] = {untouched, {left, top}, {right, top}, {right, bottom}, {left, bottom}, untouched};
+    const QPoint expected[] = {centred, {left, top}, {right, top}, {right, bottom}, {left, bottom}, centred};
     QCOMPARE(toast.pos(), expected[position]);
+    QVERIFY(centreArea.contains(QRect(centred, toast.size())));
+    if (reference == QLatin1String("child"))
+        QVERIFY(child->mapToGlobal(QPoint(0, 0)) != window.pos()); // the child, not its window
 }
 
 void TestToast::grabForReview()

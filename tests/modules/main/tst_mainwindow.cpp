@@ -7,6 +7,7 @@
 #include "StandInService.h"
 #include "TestClock.h"
 #include "TestLogCapture.h"
+#include "TestPictures.h"
 #include "TopLevelWidgets.h"
 #include "UploadParts.h"
 
@@ -22,6 +23,8 @@
 #include "utils/KV.h"
 #include "utils/TextMetrics.h"
 
+#include <QFontMetricsF>
+#include <QJsonArray>
 #include <QPointer>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -86,9 +89,11 @@ private slots:
     void startWithoutAccountShowsSignIn();
     void tokenRejectedLeavesSignInPage();
     void storedAccountWithoutOrganisationChoice();
+    void passwordLockOut_data();
     void passwordLockOut();
     void refreshEntryPaceAndFailure();
     void emptyListReplies();
+    void longNamesKeepRoleAndLecture();
     void openAndCloseClass();
     void cardButtonOpensOrTellsWhy();
     void browserPages_data();
@@ -176,7 +181,7 @@ void TestMainWindow::startWithStoredAccountListsCourses()
     QCOMPARE(text(window, "userName"), QStringLiteral("王老师"));
     QCOMPARE(text(window, "orgLine"), QStringLiteral("星光教育: 主讲老师"));
     QCOMPARE(item(window, "avatar")->property("img_src").toString(),
-             m_service.baseUrl() + QStringLiteral("/files/pages/page1.png"));
+             m_service.baseUrl() + QStringLiteral("/files/avatar/teacher.png"));
 
     // One token sign-in with the stored account.
     const QList<StandInService::Request> signIns = m_service.requestsTo(kLoginCheck);
@@ -269,11 +274,22 @@ void TestMainWindow::storedAccountWithoutOrganisationChoice()
     QCOMPARE(m_service.requestsTo(kScheduleList).size(), 0);
 }
 
+void TestMainWindow::passwordLockOut_data()
+{
+    QTest::addColumn<bool>("codeAsText");
+    QTest::newRow("code as a number") << false;
+    // A service that writes its numbers as text locks out all the same.
+    QTest::newRow("code as text") << true;
+}
+
 void TestMainWindow::passwordLockOut()
 {
+    QFETCH(bool, codeAsText);
     TestClock clock(currentTimeMillis());
     LoginManager::cleanLoginInfo();
-    m_service.setReply(kLoginCheck, StandInService::Reply::failure(10030, QStringLiteral("密码错误")));
+    m_service.setReply(kLoginCheck, codeAsText ? StandInService::Reply::json(QJsonObject{
+                                                     {"statusCode", "10030"}, {"errorMsg", QStringLiteral("密码错误")}})
+                                               : StandInService::Reply::failure(10030, QStringLiteral("密码错误")));
     mainWindow *window = openWindow();
     for (int attempt = 1; attempt <= 10; ++attempt) {
         QVERIFY(window->login(ServiceFixtures::kTeacherPhone, QString(), QStringLiteral("secret")));
@@ -344,6 +360,8 @@ void TestMainWindow::refreshEntryPaceAndFailure()
     clock.advance(1000);
     QVERIFY(click(window, "refreshEntry"));
     QTRY_COMPARE(toastTexts(), QStringList{QStringLiteral("服务繁忙")});
+    // The overlay went with the failure: the page takes clicks again.
+    QVERIFY(!visible(window, "loadingItem"));
     QCOMPARE(cards(window, "weekRepeater"), 7);
     QCOMPARE(cards(window, "finishedRepeater"), 3);
 }
@@ -364,6 +382,52 @@ void TestMainWindow::emptyListReplies()
     window->handleGetPastCourseListSuccess_slot(empty);
     QVERIFY(visible(window, "noCourses"));
     QVERIFY(!visible(window, "noWeekCourses"));
+}
+
+void TestMainWindow::longNamesKeepRoleAndLecture()
+{
+    mainWindow *window = openSignedIn();
+    QVERIFY(window);
+
+    // A short one: one line.
+    emit window->initOrgRoleName_signal(QStringLiteral("星光"), QStringLiteral("老师"));
+    QCOMPARE(text(window, "orgLine"), QStringLiteral("星光: 老师"));
+    QCOMPARE(text(window, "orgNameLine"), QStringLiteral("星光: 老师"));
+    QVERIFY(!visible(window, "roleLine"));
+
+    // A long one is elided on its own line, never broken inside a word; the
+    // roles stay whole on the second.
+    const QString longName = QStringLiteral("Veltro International Academy of Mathematics and Sciences");
+    emit window->initOrgRoleName_signal(longName, QStringLiteral("主讲老师/教务"));
+    QCOMPARE(text(window, "orgLine"), longName + QStringLiteral(": 主讲老师/教务"));
+    QVERIFY(visible(window, "roleLine"));
+    QCOMPARE(text(window, "roleLine"), QStringLiteral("主讲老师/教务"));
+    QVERIFY(!itemProperty(window, "roleLine", "truncated").toBool());
+    QVERIFY(itemProperty(window, "orgNameLine", "truncated").toBool());
+    QCOMPARE(itemProperty(window, "orgNameLine", "lineCount").toInt(), 1);
+
+    // A long course title keeps its start and its "第N讲".
+    QJsonObject reply = ServiceFixtures::reply(kScheduleList + QStringLiteral(".json"), m_service.baseUrl());
+    QJsonObject result = reply.value("returnResult").toObject();
+    QJsonArray schedules = result.value("course_schedules").toArray();
+    QJsonObject first = schedules.at(0).toObject();
+    const QString title = QStringLiteral("高中数学必修一集合与函数概念及其综合应用复习提升课程 第12讲");
+    first.insert("course_content", title);
+    schedules.replace(0, first);
+    result.insert("course_schedules", schedules);
+    reply.insert("returnResult", result);
+    window->handleGetNewCourseListSuccess_slot(reply);
+    const QList<QQuickItem *> titles = itemsTopDown(window, QStringLiteral("courseTitle"));
+    QVERIFY(!titles.isEmpty());
+    QQuickItem *shown = titles.first();
+    QCOMPARE(shown->property("text").toString(), title);
+    QVERIFY(shown->property("truncated").toBool());
+    const QFontMetricsF metrics(shown->property("font").value<QFont>());
+    const QString elided = metrics.elidedText(title, Qt::TextElideMode(shown->property("elide").toInt()),
+                                              shown->width());
+    QVERIFY2(elided.startsWith(QStringLiteral("高中")) && elided.endsWith(QStringLiteral("第12讲")),
+             qPrintable(elided));
+    QVERIFY(!saveTestPicture(grab(window), QStringLiteral("mainwindow_long_names")).isEmpty());
 }
 
 void TestMainWindow::openAndCloseClass()

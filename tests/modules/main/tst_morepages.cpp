@@ -43,6 +43,12 @@ QJsonObject upgradeInfo(const QString &apkUrl, const QString &title)
                                                       {"title", title}}}};
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool isBlue(const QVariant &colour)
 {
     return colour.value<QColor>() == QColor(QStringLiteral("#3A78E6"));
@@ -318,6 +324,22 @@ void TestMorePages::settingsSwitchWritesConfig()
     QCOMPARE(config.getValue(key), startOn ? QStringLiteral("1") : QStringLiteral("0"));
     if (key == QLatin1String("auto_record"))
         QCOMPARE(config.autoRecord(), startOn);
+    QVERIFY(toastTexts().isEmpty());
+
+    // A settings file that cannot be replaced (a folder in its place stops
+    // root too): the switch goes back to the stored value and says so.
+    const QString configPath = FileUtils::getConfigFilePath();
+    const QByteArray stored = readAll(configPath);
+    QVERIFY(QFile::remove(configPath));
+    QVERIFY(QDir().mkpath(configPath + QStringLiteral("/blocked")));
+    QVERIFY(click(m_window, toggle));
+    QCOMPARE(toggle->state(), startOn ? QStringLiteral("right") : QStringLiteral("left"));
+    QCOMPARE(config.getValue(key), startOn ? QStringLiteral("1") : QStringLiteral("0"));
+    QTRY_COMPARE(toastTexts(), QStringList(QStringLiteral("设置保存失败")));
+    QVERIFY(QDir(configPath).removeRecursively());
+    QFile restored(configPath);
+    QVERIFY(restored.open(QIODevice::WriteOnly));
+    restored.write(stored);
 }
 
 void TestMorePages::settingsMyInfo()
@@ -334,7 +356,7 @@ void TestMorePages::settingsMyInfo()
     QCOMPARE(text(m_window, "infoUserName"), QStringLiteral("王老师"));
     QCOMPARE(text(m_window, "infoMobilePhone"), QString::fromLatin1(ServiceFixtures::kTeacherPhone));
     QCOMPARE(itemProperty(m_window, "userImage", "img_src").toString(),
-             m_service.baseUrl() + QStringLiteral("/files/pages/page1.png"));
+             m_service.baseUrl() + QStringLiteral("/files/avatar/teacher.png"));
     savePicture(QStringLiteral("morepages_settings_mine"));
 }
 
@@ -398,7 +420,7 @@ void TestMorePages::aboutPage_data()
     QTest::addColumn<bool>("blue");
 
     QTest::newRow("latest") << "" << "5.10.0" << false << "已是最新版本" << false;
-    QTest::newRow("newer") << "http://127.0.0.1:1/setup.bin" << "5.11.0" << true << "前往更新 5.11.0" << true;
+    QTest::newRow("newer") << "http://127.0.0.1:1/setup.bin" << "5.11.0" << true << "前往更新5.11.0" << true;
 }
 
 void TestMorePages::aboutPage()
@@ -415,7 +437,7 @@ void TestMorePages::aboutPage()
     openMenu();
     QVERIFY(click(m_window, "menuAbout"));
     QVERIFY(visible(m_window, "aboutItem"));
-    QCOMPARE(text(m_window, "productVersion"), QStringLiteral("Veltro·教师端 5.10.0"));
+    QCOMPARE(text(m_window, "productVersion"), QStringLiteral("Veltro·教师端5.10.0"));
     QCOMPARE(text(m_window, "versionState"), versionState);
     QCOMPARE(isBlue(itemProperty(m_window, "versionState", "color")), blue);
     QCOMPARE(itemProperty(m_window, "versionState", "font").value<QFont>().underline(), blue);

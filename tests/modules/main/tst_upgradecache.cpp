@@ -159,6 +159,12 @@ void TestUpgradeCache::cacheSizeAndRemoval()
                                        : FileUtils::getRecordCacheDir();
         writeFile(folder + QStringLiteral("/f%1").arg(i), i < 190 ? 10486 : 10485);
     }
+    // Recordings in the making are neither removed nor counted. (Those in
+    // "/record" would be uploaded at sign-in; the worker's own test has them.)
+    const QStringList waiting{FileUtils::getRecordingDir() + QStringLiteral("/7_11_101_1700000000123.mp4"),
+                              FileUtils::getRecordingDir() + QStringLiteral("/7_11_101_1700000009999.mp4")};
+    for (const QString &path : waiting)
+        writeFile(path, 4096);
     TestClock clock(currentTimeMillis());
     mainWindow *window = openWindow();
     QSignalSpy sizes(window, &mainWindow::updateCacheSize_signal);
@@ -189,6 +195,8 @@ void TestUpgradeCache::cacheSizeAndRemoval()
     QCOMPARE(toastTexts(), QStringList{QStringLiteral("缓存已清除")});
     QCOMPARE(window->cacheItemCount(), 0);
     QCOMPARE(filesBelow(FileUtils::getResourceDir()) + filesBelow(FileUtils::getRecordCacheDir()), 0);
+    for (const QString &path : waiting)
+        QCOMPARE(QFileInfo(path).size(), qint64(4096));
 
     // A second click this soon only repeats the toast; later there is
     // nothing to remove and nothing is said.
@@ -223,24 +231,39 @@ void TestUpgradeCache::upgradeChoice_data()
     QTest::addColumn<bool>("offered");        // the menu's "新版本" entry
     QTest::addColumn<QString>("ignoredAfter");
     QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("downloads"); // the installer download started
 
     const QStringList optional{QStringLiteral("前往升级"), QStringLiteral("忽略此版本")};
     const QStringList forced{QStringLiteral("前往升级"), QStringLiteral("退出")};
+    const int first = ModalAnswerer::PressFirst;
     const int second = ModalAnswerer::PressSecond;
     const int escape = ModalAnswerer::Escape;
+    const int close = ModalAnswerer::Close;
     // The program is 5.10.0.
-    QTest::newRow("optional, ignored") << "5.11.0" << "5.0.0" << "" << second << optional << true << "5.11.0" << false;
-    QTest::newRow("optional, dismissed") << "5.11.0" << "5.0.0" << "" << escape << optional << true << "" << false;
+    QTest::newRow("optional, upgrade") << "5.11.0" << "5.0.0" << "" << first << optional << true << "" << false
+                                       << true;
+    QTest::newRow("optional, ignored") << "5.11.0" << "5.0.0" << "" << second << optional << true << "5.11.0"
+                                       << false << false;
+    QTest::newRow("optional, dismissed") << "5.11.0" << "5.0.0" << "" << escape << optional << true << "" << false
+                                         << false;
     QTest::newRow("ignored earlier") << "5.11.0" << "5.0.0" << "5.11.0" << second << QStringList() << true
-                                     << "5.11.0" << false;
+                                     << "5.11.0" << false << false;
     QTest::newRow("newer than the ignored") << "5.12.0" << "5.0.0" << "5.11.0" << second << optional << true
-                                            << "5.12.0" << false;
+                                            << "5.12.0" << false << false;
     QTest::newRow("ten is above nine") << "5.10.1" << "5.9.9" << "" << second << optional << true << "5.10.1"
-                                       << false;
-    QTest::newRow("up to date") << "5.10.0" << "5.0.0" << "" << second << QStringList() << false << "" << false;
+                                       << false << false;
+    QTest::newRow("up to date") << "5.10.0" << "5.0.0" << "" << second << QStringList() << false << "" << false
+                                << false;
     QTest::newRow("older announced") << "5.9.12" << "5.0.0" << "" << second << QStringList() << false << ""
-                                     << false;
-    QTest::newRow("forced, quit") << "5.11.0" << "5.11.0" << "" << second << forced << false << "" << true;
+                                     << false << false;
+    QTest::newRow("forced, upgrade") << "5.11.0" << "5.11.0" << "" << first << forced << false << "" << false
+                                     << true;
+    QTest::newRow("forced, quit") << "5.11.0" << "5.11.0" << "" << second << forced << false << "" << true << false;
+    // A forced upgrade offers no way to stay on this version.
+    QTest::newRow("forced, dismissed") << "5.11.0" << "5.11.0" << "" << escape << forced << false << "" << false
+                                       << true;
+    QTest::newRow("forced, box closed") << "5.11.0" << "5.11.0" << "" << close << forced << false << "" << false
+                                        << true;
 }
 
 void TestUpgradeCache::upgradeChoice()
@@ -253,14 +276,23 @@ void TestUpgradeCache::upgradeChoice()
     QFETCH(bool, offered);
     QFETCH(QString, ignoredAfter);
     QFETCH(bool, ends);
+    QFETCH(bool, downloads);
 
     if (!ignored.isEmpty())
         KV::set(kIgnoreKey.toStdString(), ignored);
-    announce(currentVersion, upgradeVersion);
+    // An installer that takes its time: the row ends before it arrives. Each
+    // row has its own address, so that no row joins the download of another.
+    static int row = 0;
+    const QString installer = QStringLiteral("files/upgrade/choice%1.run").arg(++row);
+    StandInService::Reply slowInstaller = StandInService::Reply::raw("#!/bin/sh\n");
+    slowInstaller.delayMs = 3000;
+    m_service.setReply(installer, slowInstaller);
+    announce(currentVersion, upgradeVersion, m_service.baseUrl() + QLatin1Char('/') + installer);
     ModalAnswerer answerer(ModalAnswerer::Answer(answer), 50);
     m_window = new mainWindow();
     QSignalSpy versions(m_window.data(), &mainWindow::setCurrentVersion_signal);
     QSignalSpy upgrades(m_window.data(), &mainWindow::hasUpgrade_signal);
+    QSignalSpy downloading(m_window.data(), &mainWindow::upgradeDownloading_signal);
     m_window->init();
     m_window->show();
 
@@ -281,6 +313,12 @@ void TestUpgradeCache::upgradeChoice()
     }
     QCOMPARE(upgrades.size(), offered ? 1 : 0);
     QCOMPARE(KV::get(kIgnoreKey.toStdString()), ignoredAfter);
+    if (downloads)
+        QTRY_COMPARE(m_service.requestsTo(installer).size(), 1);
+    else
+        QTest::qWait(100);
+    QCOMPARE(!downloading.isEmpty() && downloading.first().at(0).toBool(), downloads);
+    QCOMPARE(m_service.requestsTo(installer).size(), downloads ? 1 : 0);
     if (ends)
         QTRY_VERIFY(m_window.isNull());
     else
@@ -327,34 +365,48 @@ void TestUpgradeCache::installerFailures_data()
 {
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("answer");
     QTest::addColumn<int>("boxes");
     QTest::addColumn<QString>("lastText");
+    QTest::addColumn<QStringList>("lastButtons");
 
+    const int first = ModalAnswerer::PressFirst;
+    const QStringList ok{QStringLiteral("确定")};
+    const QString retryText = QStringLiteral("安装程序执行失败，请重试或前往官网下载安装升级");
+    const QStringList retryButtons{QStringLiteral("重试"), QStringLiteral("前往官网")};
+    const QByteArray noProgram("this is no program\n");
     // Not found: nothing to start.
-    QTest::newRow("not found") << 404 << QByteArray("missing") << 1
-                               << QStringLiteral("下载安装程序失败，请前往官网下载安装升级");
+    QTest::newRow("not found") << 404 << QByteArray("missing") << first << 1
+                               << QStringLiteral("下载安装程序失败，请前往官网下载安装升级") << ok;
     // No program the system can start: retried once, then given up.
-    QTest::newRow("cannot start") << 200 << QByteArray("this is no program\n") << 2
-                                  << QStringLiteral("安装程序执行失败，请前往官网下载安装升级");
+    QTest::newRow("cannot start, retried") << 200 << noProgram << first << 2
+                                           << QStringLiteral("安装程序执行失败，请前往官网下载安装升级") << ok;
+    QTest::newRow("cannot start, to the site") << 200 << noProgram << int(ModalAnswerer::PressSecond) << 1
+                                               << retryText << retryButtons;
+    // Dismissed, the box leaves as "前往官网" does.
+    QTest::newRow("cannot start, dismissed") << 200 << noProgram << int(ModalAnswerer::Escape) << 1 << retryText
+                                             << retryButtons;
 }
 
 void TestUpgradeCache::installerFailures()
 {
     QFETCH(int, status);
     QFETCH(QByteArray, body);
+    QFETCH(int, answer);
     QFETCH(int, boxes);
     QFETCH(QString, lastText);
+    QFETCH(QStringList, lastButtons);
 
     m_service.setReply(QStringLiteral("files/upgrade/setup.run"), StandInService::Reply::raw(body, status));
     mainWindow *window = openWindow();
     QTRY_COMPARE(m_service.requestsTo(kRemoteConfig).size(), 1);
-    ModalAnswerer answerer(ModalAnswerer::PressFirst, 50);
+    ModalAnswerer answerer(ModalAnswerer::Answer(answer), 50);
     window->goToDownloadPackage(m_service.baseUrl() + QStringLiteral("/files/upgrade/setup.run"));
 
     QTRY_VERIFY_WITH_TIMEOUT(m_window.isNull(), 10000);
     QCOMPARE(answerer.boxesSeen(), boxes);
     QCOMPARE(answerer.lastText(), lastText);
-    QCOMPARE(answerer.lastButtons(), QStringList{QStringLiteral("确定")});
+    QCOMPARE(answerer.lastButtons(), lastButtons);
     // The service's site offers the installer instead.
     QCOMPARE(m_browser.opened, QList<QUrl>{QUrl(m_service.baseUrl())});
 }

@@ -130,18 +130,34 @@ void TestHttpRequest::replyConventions_data()
     QTest::newRow("statusCode with errorMsg")
         << StandInService::Reply::failure(1003, QStringLiteral("密码错误")) << normal << int(Failure::kOperation)
         << 1003 << "密码错误";
-    QTest::newRow("statusCode missing") << body(json(R"({"errorMsg":"","returnResult":{}})")) << normal
-                                        << int(Failure::kData) << 0 << "数据错误";
-    QTest::newRow("statusCode as text") << body(json(R"({"statusCode":"0","returnResult":{}})")) << normal
-                                        << int(Failure::kData) << 0 << "数据错误";
-    QTest::newRow("statusCode true") << body(json(R"({"statusCode":true})")) << normal << int(Failure::kData) << 0
-                                     << "数据错误";
-    QTest::newRow("statusCode null") << body(json(R"({"statusCode":null})")) << normal << int(Failure::kData) << 0
-                                     << "数据错误";
+    // The service may write its code as text, a bool or null; missing is 0.
+    QTest::newRow("statusCode missing") << body(json(R"({"errorMsg":"","returnResult":{"a":"1"}})")) << normal << 0
+                                        << 0 << QString();
+    QTest::newRow("statusCode as text 0") << body(json(R"({"statusCode":"0","returnResult":{"a":"1"}})")) << normal
+                                          << 0 << 0 << QString();
+    QTest::newRow("statusCode null") << body(json(R"({"statusCode":null,"returnResult":{"a":"1"}})")) << normal << 0
+                                     << 0 << QString();
+    QTest::newRow("statusCode false") << body(json(R"({"statusCode":false,"returnResult":{"a":"1"}})")) << normal
+                                      << 0 << 0 << QString();
+    QTest::newRow("statusCode as text, lock-out")
+        << body(json(R"({"statusCode":" 10030 ","errorMsg":"锁定"})")) << normal << int(Failure::kOperation) << 10030
+        << "锁定";
+    QTest::newRow("statusCode as negative text") << body(json(R"({"statusCode":"-2"})")) << normal
+                                                 << int(Failure::kOperation) << -2 << "错误码[-2]";
+    QTest::newRow("statusCode true") << body(json(R"({"statusCode":true})")) << normal << int(Failure::kOperation)
+                                     << 1 << "错误码[1]";
+    QTest::newRow("array document") << body(json(R"([{"statusCode":5}])")) << normal << 0 << 0 << QString();
+    // A code that is no whole number in any form is never read as success.
     QTest::newRow("statusCode fraction") << body(json(R"({"statusCode":0.5})")) << normal << int(Failure::kData)
                                          << 0 << "数据错误";
-    QTest::newRow("array document") << body(json(R"([{"statusCode":0}])")) << normal << int(Failure::kData) << 0
-                                    << "数据错误";
+    QTest::newRow("statusCode not a number") << body(json(R"({"statusCode":"ok"})")) << normal
+                                             << int(Failure::kData) << 0 << "数据错误";
+    QTest::newRow("statusCode text fraction") << body(json(R"({"statusCode":"0.5"})")) << normal
+                                              << int(Failure::kData) << 0 << "数据错误";
+    QTest::newRow("statusCode object") << body(json(R"({"statusCode":{}})")) << normal << int(Failure::kData) << 0
+                                       << "数据错误";
+    QTest::newRow("statusCode beyond int") << body(json(R"({"statusCode":"99999999999"})")) << normal
+                                           << int(Failure::kData) << 0 << "数据错误";
     QTest::newRow("not JSON") << StandInService::Reply::raw("<html>busy</html>") << normal << int(Failure::kData)
                               << int(QJsonParseError::IllegalValue) << "数据错误";
     QTest::newRow("empty body") << StandInService::Reply::raw(QByteArray()) << normal << int(Failure::kData) << -1
@@ -196,7 +212,9 @@ void TestHttpRequest::replyConventions()
 
     if (kind == 0) {
         QCOMPARE(probe.count(RequestProbe::kSuccess), 1);
-        QCOMPARE(probe.response().value("returnResult").toObject().value("a").toString(), QStringLiteral("1"));
+        // The whole object; an array document gives an empty one.
+        const QJsonDocument sent = QJsonDocument::fromJson(reply.body);
+        QCOMPARE(probe.response(), sent.isObject() ? sent.object() : QJsonObject());
         return;
     }
     QCOMPARE(probe.count(RequestProbe::kFailure), 1);

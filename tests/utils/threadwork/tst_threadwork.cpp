@@ -195,6 +195,12 @@ void TestThreadWork::removalClearsCacheButKeepsWaitingRecordings()
     QVERIFY(writeFile(lockedFolder + "/.hidden", 10));
     QVERIFY(QFile::setPermissions(lockedFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
+    // The count leaves out what the removal keeps, so both end on the same figure.
+    const QList<Progress> sizes = runJob(kSizes, FileUtils::getCacheDirs());
+    QVERIFY(!sizes.isEmpty());
+    QCOMPARE(sizes.last().count, 5);
+    QCOMPARE(sizes.last().size, qlonglong(3000 + 100 + 3 * 10));
+
     const QList<Progress> reports = runJob(kRemoval, FileUtils::getCacheDirs());
     QVERIFY(!reports.isEmpty());
     QCOMPARE(reports.last().count, 5);

@@ -36,20 +36,17 @@ void TQLiveMaterialViewModel::requestAddCourseMaterials(int courseID, int schedu
 
 void TQLiveMaterialViewModel::requestDirContentSuccess_slot(QJsonObject &reply)
 {
-    QJsonObject result = ApiCall::returnResult(reply);
-    emit requestDirContentSuccess_signal(result);
+    ApiCall::relayResult(this, &TQLiveMaterialViewModel::requestDirContentSuccess_signal, reply);
 }
 
 void TQLiveMaterialViewModel::requestMaterialDetailSuccess_slot(QJsonObject &reply)
 {
-    QJsonObject result = ApiCall::returnResult(reply);
-    emit requestMaterialDetailSuccess_signal(result);
+    ApiCall::relayResult(this, &TQLiveMaterialViewModel::requestMaterialDetailSuccess_signal, reply);
 }
 
 void TQLiveMaterialViewModel::requestAddCourseMaterialsSuccess_slot(QJsonObject &reply)
 {
-    QJsonObject result = ApiCall::returnResult(reply);
-    emit requestAddCourseMaterialsSuccess_signal(result);
+    ApiCall::relayResult(this, &TQLiveMaterialViewModel::requestAddCourseMaterialsSuccess_signal, reply);
 }
 
 void TQLiveMaterialViewModel::handleFailure_slot(Failure &f)

@@ -333,8 +333,10 @@ void TestCourseService::listFailures_data()
     QTest::addColumn<int>("code");
     QTest::newRow("service refusal") << QByteArray(R"({"statusCode":10002,"errorMsg":"请重新登录"})") << 200
                                      << int(Failure::kOperation) << 10002;
-    QTest::newRow("statusCode as text") << QByteArray(R"({"statusCode":"0","returnResult":{}})") << 200
-                                        << int(Failure::kData) << 0;
+    QTest::newRow("statusCode as text") << QByteArray(R"({"statusCode":"10002","errorMsg":"请重新登录"})") << 200
+                                        << int(Failure::kOperation) << 10002;
+    QTest::newRow("statusCode unreadable") << QByteArray(R"({"statusCode":"ok","returnResult":{}})") << 200
+                                           << int(Failure::kData) << 0;
     QTest::newRow("server error page") << QByteArray("<html>502</html>") << 502 << int(Failure::kNetwork) << -1;
 }
 
