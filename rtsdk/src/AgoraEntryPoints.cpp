@@ -9,13 +9,7 @@ namespace {
 
 struct AgoraRtmApi
 {
-    using IRtmService = agora::rtm::IRtmService;
-    using IChannel = agora::rtm::IChannel;
-    using IMessage = agora::rtm::IMessage;
-    using IChannelMember = agora::rtm::IChannelMember;
-    using IRtmServiceEventHandler = agora::rtm::IRtmServiceEventHandler;
-    using IChannelEventHandler = agora::rtm::IChannelEventHandler;
-    using SendMessageOptions = agora::rtm::SendMessageOptions;
+    RTSDK_RTM_API_TYPES(agora::rtm)
     static constexpr const char *kServiceKind = "agora.rtm";
     static void memberCountUpdated(IChannelEventHandler *, int) { }
 };

@@ -5,6 +5,16 @@
 
 #include "RtmService.h"
 
+// The vendor's interface types that the templates of RtmService.h take.
+#define RTSDK_RTM_API_TYPES(ns)                                                                                        \
+    using IRtmService = ns::IRtmService;                                                                               \
+    using IChannel = ns::IChannel;                                                                                     \
+    using IMessage = ns::IMessage;                                                                                     \
+    using IChannelMember = ns::IChannelMember;                                                                         \
+    using IRtmServiceEventHandler = ns::IRtmServiceEventHandler;                                                       \
+    using IChannelEventHandler = ns::IChannelEventHandler;                                                             \
+    using SendMessageOptions = ns::SendMessageOptions;
+
 namespace rtsdk {
 
 /** Writes a library-level call (object "agora" or "tessel") to the log. */

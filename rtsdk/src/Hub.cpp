@@ -26,6 +26,14 @@ TransportClient *Hub::routableClient(const std::string &userId) const
     return it->second.client.get();
 }
 
+const Hub::Members *Hub::membersWith(const std::string &channelId, const std::string &userId) const
+{
+    auto ch = mChannels.find(channelId);
+    if (ch == mChannels.end() || std::find(ch->second.begin(), ch->second.end(), userId) == ch->second.end())
+        return nullptr;
+    return &ch->second;
+}
+
 void Hub::removeMember(const std::string &channelId, const std::string &userId)
 {
     auto ch = mChannels.find(channelId);
@@ -45,7 +53,7 @@ void Hub::endSession(const std::string &userId)
 {
     std::vector<std::string> channels;
     for (const auto &ch : mChannels)
-        if (std::find(ch.second.begin(), ch.second.end(), userId) != ch.second.end())
+        if (membersWith(ch.first, userId))
             channels.push_back(ch.first);
     for (const std::string &channelId : channels)
         removeMember(channelId, userId);
@@ -117,8 +125,7 @@ int Hub::leave(const TransportClient *client, const std::string &channelId)
     const std::string *user = userOf(client);
     if (!user)
         return code::NotLoggedIn;
-    auto ch = mChannels.find(channelId);
-    if (ch == mChannels.end() || std::find(ch->second.begin(), ch->second.end(), *user) == ch->second.end())
+    if (!membersWith(channelId, *user))
         return code::NotJoined;
     const std::string userId = *user;
     removeMember(channelId, userId);
@@ -132,10 +139,10 @@ int Hub::listMembers(const TransportClient *client, const std::string &channelId
     const std::string *user = userOf(client);
     if (!user)
         return code::NotLoggedIn;
-    auto ch = mChannels.find(channelId);
-    if (ch == mChannels.end() || std::find(ch->second.begin(), ch->second.end(), *user) == ch->second.end())
+    const Members *members = membersWith(channelId, *user);
+    if (!members)
         return code::NotJoined;
-    mSessions[*user].client->membersListed(channelId, ch->second);
+    mSessions[*user].client->membersListed(channelId, *members);
     return code::Ok;
 }
 
@@ -148,14 +155,14 @@ int Hub::sendToChannel(const TransportClient *client, const Packet &sent)
     // The sender is who the network knows, whatever the packet says.
     Packet packet = sent;
     packet.from = *user;
-    auto ch = mChannels.find(packet.channelId);
-    if (ch == mChannels.end() || std::find(ch->second.begin(), ch->second.end(), *user) == ch->second.end())
+    const Members *members = membersWith(packet.channelId, *user);
+    if (!members)
         return code::NotJoined;
     const FaultPlan::MessageEffect effect = mFaults.takeMessageEffect(packet.channelId);
     if (effect.fault != MessageFault::Drop) {
         const int copies = effect.fault == MessageFault::Duplicate ? 2 : 1;
         const int delayMs = effect.fault == MessageFault::Delay ? effect.delayMs : 0;
-        for (const std::string &other : ch->second) {
+        for (const std::string &other : *members) {
             if (other == *user)
                 continue;
             if (TransportClient *c = routableClient(other))

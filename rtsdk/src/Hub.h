@@ -48,6 +48,8 @@ private:
     /** User id of the client's session, or null. */
     const std::string *userOf(const TransportClient *client) const;
     TransportClient *routableClient(const std::string &userId) const;
+    /** The channel's members when userId is one of them, else null. */
+    const Members *membersWith(const std::string &channelId, const std::string &userId) const;
     void endSession(const std::string &userId);
     void removeMember(const std::string &channelId, const std::string &userId);
 

@@ -9,13 +9,7 @@ namespace {
 
 struct TesselRtmApi
 {
-    using IRtmService = tessel::rtm::IRtmService;
-    using IChannel = tessel::rtm::IChannel;
-    using IMessage = tessel::rtm::IMessage;
-    using IChannelMember = tessel::rtm::IChannelMember;
-    using IRtmServiceEventHandler = tessel::rtm::IRtmServiceEventHandler;
-    using IChannelEventHandler = tessel::rtm::IChannelEventHandler;
-    using SendMessageOptions = tessel::rtm::SendMessageOptions;
+    RTSDK_RTM_API_TYPES(tessel::rtm)
     static constexpr const char *kServiceKind = "tessel.rtm";
     static void memberCountUpdated(IChannelEventHandler *handler, int count) { handler->onMemberCountUpdated(count); }
 };

@@ -1,22 +1,10 @@
 #include "RtmEventLog.h"
 
+#include "UnsharedCopy.h"
+
 #include <QElapsedTimer>
 #include <QThread>
 #include <QtTest>
-
-namespace {
-// A copy that shares no list block with the original: Qt's relaxed check for
-// sharing before an append in place is invisible to ThreadSanitizer.
-template <class List>
-List unshared(const List &list)
-{
-    List copy;
-    copy.reserve(list.size());
-    for (const auto &item : list)
-        copy.append(item);
-    return copy;
-}
-} // namespace
 
 void RtmEventLog::add(const QString &text)
 {
@@ -28,13 +16,13 @@ void RtmEventLog::add(const QString &text)
 QStringList RtmEventLog::texts() const
 {
     std::lock_guard<std::mutex> lock(mMutex);
-    return unshared(mTexts);
+    return unsharedCopy(mTexts);
 }
 
 QVector<Qt::HANDLE> RtmEventLog::threads() const
 {
     std::lock_guard<std::mutex> lock(mMutex);
-    return unshared(mThreads);
+    return unsharedCopy(mThreads);
 }
 
 void RtmEventLog::clear()

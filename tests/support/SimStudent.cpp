@@ -1,4 +1,5 @@
 #include "SimStudent.h"
+#include "UnsharedCopy.h"
 
 #include "agora/IAgoraRtmService.h"
 
@@ -30,17 +31,6 @@ qint64 integerOf(const QJsonValue &value)
     return value.toString().toLongLong();
 }
 
-// A copy that shares no list block with the original: Qt's relaxed check for
-// sharing before an append in place is invisible to ThreadSanitizer.
-template <class List>
-List unshared(const List &list)
-{
-    List copy;
-    copy.reserve(list.size());
-    for (const auto &item : list)
-        copy.append(item);
-    return copy;
-}
 
 QByteArray jsonString(const QString &text)
 {
@@ -309,31 +299,31 @@ void SimStudent::collectPartition(const Envelope &envelope)
 QList<qint64> SimStudent::sentTimes() const
 {
     std::lock_guard<std::mutex> lock(mMutex);
-    return unshared(mSentTimes);
+    return unsharedCopy(mSentTimes);
 }
 
 QList<SimStudent::Envelope> SimStudent::envelopes() const
 {
     std::lock_guard<std::mutex> lock(mMutex);
-    return unshared(mEnvelopes);
+    return unsharedCopy(mEnvelopes);
 }
 
 QList<SimStudent::Image> SimStudent::images() const
 {
     std::lock_guard<std::mutex> lock(mMutex);
-    return unshared(mImages);
+    return unsharedCopy(mImages);
 }
 
 QStringList SimStudent::refused() const
 {
     std::lock_guard<std::mutex> lock(mMutex);
-    return unshared(mRefused);
+    return unsharedCopy(mRefused);
 }
 
 QStringList SimStudent::events() const
 {
     std::lock_guard<std::mutex> lock(mMutex);
-    return unshared(mEvents);
+    return unsharedCopy(mEvents);
 }
 
 bool SimStudent::waitForEnvelopes(int count, int timeoutMs) const
