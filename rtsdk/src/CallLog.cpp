@@ -21,6 +21,8 @@ void CallLog::addObject(const std::string &name)
 void CallLog::record(const std::string &object, const std::string &call)
 {
     std::lock_guard<std::mutex> lock(mMutex);
+    if (mCalls.size() == kMaxCalls)
+        mCalls.pop_front();
     mCalls.push_back(CallRecord { object, call });
 }
 
@@ -33,7 +35,7 @@ void CallLog::noteLogin(const std::string &userId, const std::string &service)
 std::vector<CallRecord> CallLog::calls() const
 {
     std::lock_guard<std::mutex> lock(mMutex);
-    return mCalls;
+    return std::vector<CallRecord>(mCalls.begin(), mCalls.end());
 }
 
 std::vector<std::string> CallLog::callsOf(const std::string &object) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <map>
 #include <mutex>
 #include <string>
@@ -32,7 +33,10 @@ public:
 
 private:
     mutable std::mutex mMutex;
-    std::vector<CallRecord> mCalls;
+    // A client left running (the run script) must not grow without end: the
+    // oldest calls go once the log holds kMaxCalls.
+    static const size_t kMaxCalls = 100000;
+    std::deque<CallRecord> mCalls;
     std::vector<std::string> mObjects;
     std::map<std::string, int> mCounters;
     std::map<std::string, std::string> mServiceOfUser;
