@@ -633,16 +633,20 @@ void TestRtSdk::releaseWaitsForRunningCallback()
     QCOMPARE(b.send(kMain, "first"), 0);
     QCOMPARE(b.send(kMain, "queued behind"), 0);
     QTRY_VERIFY(listener.entered);
+    const std::string name = StandInControl::serviceOf("1_rtm");
+    std::atomic<bool> callEndedFirst{false};
     std::thread release([&] {
         channel->release();
         service->release(true);
+        callEndedFirst = listener.left.load();
     });
-    QTest::qWait(20);
+    // Let the running call go on only once the release has begun.
+    QTRY_VERIFY(!StandInControl::callsOf(name).empty() && StandInControl::callsOf(name).back() == "release(true)");
     listener.go = true;
     release.join();
     // release(true) returned only after the running call had ended, and the
     // message queued behind it never reached the listener.
-    QVERIFY(listener.left);
+    QVERIFY(callEndedFirst);
     QVERIFY(StandInControl::waitIdle());
     QCOMPARE(listener.calls.load(), 1);
 }
