@@ -6,11 +6,7 @@ namespace tessel {
 namespace rtm {
 
 #define RTSDK_RTM_SERVICE_HANDLER_EXTRA
-#define RTSDK_RTM_CHANNEL_HANDLER_EXTRA                                                                                \
-    virtual void onMemberCountUpdated(int memberCount)                                                                 \
-    {                                                                                                                  \
-        (void)memberCount;                                                                                             \
-    }
+#define RTSDK_RTM_CHANNEL_HANDLER_EXTRA virtual void onMemberCountUpdated(int /*memberCount*/) { }
 #include "rtsdk/detail/RtmShapes.inc"
 #undef RTSDK_RTM_SERVICE_HANDLER_EXTRA
 #undef RTSDK_RTM_CHANNEL_HANDLER_EXTRA
