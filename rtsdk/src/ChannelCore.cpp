@@ -81,7 +81,7 @@ void ChannelCore::release() {
   // A channel object that goes away while joined leaves; only the others hear it.
   if (!mService->released())
     Runtime::instance().transport().leave(mService.get(), mId);
-  for (LateCallback kind : Runtime::instance().faults().takeLate(true)) {
+  for (LateCallback kind : Runtime::instance().faults().takeLate(true, mService->userId())) {
     mService->postLate([self = shared_from_this(), kind] {
       ChannelSink& s = *self->mSink;
       const std::string late = "late_rtm";

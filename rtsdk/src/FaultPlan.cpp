@@ -101,16 +101,21 @@ int FaultPlan::stallMs() const {
   return mStallMs;
 }
 
-void FaultPlan::armLate(LateCallback kind) {
+void FaultPlan::armLate(LateCallback kind, const std::string& userId) {
   std::lock_guard<std::mutex> lock(mMutex);
-  mLate.push_back(kind);
+  mLate.emplace_back(kind, userId);
 }
 
-std::vector<LateCallback> FaultPlan::takeLate(bool channel) {
+std::vector<LateCallback> FaultPlan::takeLate(bool channel, const std::string& userId) {
   std::lock_guard<std::mutex> lock(mMutex);
-  std::vector<LateCallback> taken, kept;
-  for (LateCallback kind : mLate)
-    (isChannelKind(kind) == channel ? taken : kept).push_back(kind);
+  std::vector<LateCallback> taken;
+  std::vector<std::pair<LateCallback, std::string>> kept;
+  for (const auto& armed : mLate) {
+    if (isChannelKind(armed.first) == channel && matches(armed.second, userId))
+      taken.push_back(armed.first);
+    else
+      kept.push_back(armed);
+  }
   mLate.swap(kept);
   return taken;
 }

@@ -43,10 +43,10 @@ class FaultPlan {
   void setStallMs(int ms);
   int stallMs() const;
 
-  void armLate(LateCallback kind);
+  void armLate(LateCallback kind, const std::string& userId);
   /** Takes the armed calls that belong to a service (channel false) or to a
-   *  channel (channel true). */
-  std::vector<LateCallback> takeLate(bool channel);
+   *  channel (channel true) of userId. */
+  std::vector<LateCallback> takeLate(bool channel, const std::string& userId);
 
   void clear();
 
@@ -63,7 +63,7 @@ class FaultPlan {
   std::string mMessageChannel;
   int mSizeCap = kDefaultSizeCap;
   int mStallMs = 0;
-  std::vector<LateCallback> mLate;
+  std::vector<std::pair<LateCallback, std::string>> mLate;
 };
 
 }  // namespace rtsdk

@@ -85,6 +85,7 @@ int ServiceCore::doLogin(const std::string& userId) {
     return code::Ok;
   }
   rt.log().noteLogin(userId, mName);
+  mUserId = userId;
   return rt.transport().connect(shared_from_this(), userId);
 }
 
@@ -155,7 +156,7 @@ void ServiceCore::release(bool sync) {
     // A listener call already running holds this lock: wait for it to end.
     std::lock_guard<std::mutex> wait(mCallMutex);
   }
-  for (LateCallback kind : Runtime::instance().faults().takeLate(false)) {
+  for (LateCallback kind : Runtime::instance().faults().takeLate(false, userId())) {
     postLate([self = shared_from_this(), kind] {
       if (!self->mSink)
         return;
@@ -179,6 +180,11 @@ void ServiceCore::release(bool sync) {
       }
     });
   }
+}
+
+std::string ServiceCore::userId() const {
+  std::lock_guard<std::mutex> lock(mStateMutex);
+  return mUserId;
 }
 
 void ServiceCore::postLate(std::function<void()> call) {

@@ -40,6 +40,8 @@ class ServiceCore : public TransportClient, public std::enable_shared_from_this<
   void release(bool sync);
 
   bool released() const { return !mAlive.load(); }
+  /** The user id of the last login, "" before any. */
+  std::string userId() const;
   void record(const std::string& call) const;
 
   /** Queues a listener call of a channel of this service: it runs unless
@@ -76,8 +78,9 @@ class ServiceCore : public TransportClient, public std::enable_shared_from_this<
   /** Held while a listener call runs, so that release(true) can wait for it. */
   std::mutex mCallMutex;
   /** Serialises initialize, login, logout and release. */
-  std::mutex mStateMutex;
+  mutable std::mutex mStateMutex;
   bool mInitialized = false;
+  std::string mUserId;
   std::unique_ptr<ServiceSink> mSink;
   std::atomic<int> mMessageCount{0};
   std::mutex mChannelsMutex;

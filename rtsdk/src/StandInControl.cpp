@@ -32,7 +32,9 @@ void StandInControl::setChannelMessageFault(MessageFault fault, int count, int d
 void StandInControl::setMessageSizeCap(int bytes) { rt().faults().setSizeCap(bytes); }
 int StandInControl::messageSizeCap() { return rt().faults().sizeCap(); }
 void StandInControl::setSendStall(int ms) { rt().faults().setStallMs(ms); }
-void StandInControl::armLateCallback(LateCallback kind) { rt().faults().armLate(kind); }
+void StandInControl::armLateCallback(LateCallback kind, const std::string& userId) {
+  rt().faults().armLate(kind, userId);
+}
 
 int StandInControl::forceConnectionState(const std::string& userId, int state, int reason) {
   return rt().hub().forceState(userId, state, reason);

@@ -577,7 +577,8 @@ void TestRtSdk::lateCallbacks()
     QVERIFY(a.login("1_rtm") && a.join(kMain) && b.login("2_rtm") && b.join(kMain));
     QVERIFY(StandInControl::waitIdle());
     a.log.clear();
-    StandInControl::armLateCallback(kind);
+    StandInControl::armLateCallback(kind, "9_rtm"); // someone else's: stays armed
+    StandInControl::armLateCallback(kind, "1_rtm");
     const bool channelKind = late.startsWith("678_rtm");
     if (channelKind)
         a.releaseChannel(kMain);
