@@ -1,0 +1,6 @@
+#include "modules/live/communications/TQRTCEventDelegate.h"
+
+TQRTCEventDelegate::TQRTCEventDelegate()
+    : TQEventHandlerList<TQRTCEventHandlerInterface>("TQRTCEventDelegate")
+{
+}
