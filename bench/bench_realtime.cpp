@@ -87,6 +87,27 @@ private:
     qint64 m_nextDrawingTick = 0;
 };
 
+// One class on counting engines, its course the current one while it lives.
+struct CountedClass
+{
+    CountedClass()
+    {
+        journal.countOnly = true;
+        TQDataModelBean::m_pOngoingCourse = &course;
+        manager = std::make_unique<TQRealTimeManager>(std::make_unique<RecordingEngineFactory>(&journal));
+        manager->init(0, 1, 4);
+    }
+    ~CountedClass()
+    {
+        manager.reset();
+        TQDataModelBean::m_pOngoingCourse = nullptr;
+    }
+
+    RealTimeJournal journal;
+    CourseDetailBean course{QJsonObject()};
+    std::unique_ptr<TQRealTimeManager> manager;
+};
+
 struct PenFigures
 {
     double envelopesPerSecond = 0;
@@ -100,13 +121,10 @@ struct PenFigures
 
 PenFigures penRun()
 {
-    RealTimeJournal journal;
-    journal.countOnly = true;
-    CourseDetailBean course{QJsonObject()};
-    TQDataModelBean::m_pOngoingCourse = &course;
-    auto manager = std::make_unique<TQRealTimeManager>(std::make_unique<RecordingEngineFactory>(&journal));
-    manager->init(0, 1, 4);
-    Simulation sim(manager.get());
+    CountedClass live;
+    TQRealTimeManager *manager = live.manager.get();
+    const RealTimeJournal &journal = live.journal;
+    Simulation sim(manager);
 
     PenFigures f;
     QElapsedTimer cpu;
@@ -130,8 +148,6 @@ PenFigures penRun()
     f.envelopesPerSecond = journal.channelCount / (durationMs / 1000.0);
     f.charsPerEnvelope = journal.channelCount ? double(journal.channelBytes) / journal.channelCount : 0;
     f.mediaCopies = journal.mediaCount;
-    manager.reset();
-    TQDataModelBean::m_pOngoingCourse = nullptr;
     return f;
 }
 
@@ -145,19 +161,16 @@ struct LateFigures
 
 LateFigures lateJoinerRun()
 {
-    RealTimeJournal journal;
-    journal.countOnly = true;
-    CourseDetailBean course{QJsonObject()};
-    TQDataModelBean::m_pOngoingCourse = &course;
+    CountedClass live;
+    TQRealTimeManager *manager = live.manager.get();
+    const RealTimeJournal &journal = live.journal;
     const int total = 20000;
     for (int i = 0; i < total; ++i) {
         TQDrawingActionLine *line = penPiece(i);
         line->drawingIndex = i;
-        course.addDrawingAction(line, -1);
+        live.course.addDrawingAction(line, -1);
     }
-    auto manager = std::make_unique<TQRealTimeManager>(std::make_unique<RecordingEngineFactory>(&journal));
-    manager->init(0, 1, 4);
-    Simulation sim(manager.get());
+    Simulation sim(manager);
 
     LateFigures f;
     QElapsedTimer cpu;
@@ -178,8 +191,6 @@ LateFigures lateJoinerRun()
     f.cpuMs = cpu.nsecsElapsed() / 1e6;
     f.chunks = journal.channelCount;
     f.floorMs = f.chunks * 30.0 / 2.0;
-    manager.reset();
-    TQDataModelBean::m_pOngoingCourse = nullptr;
     return f;
 }
 

@@ -150,6 +150,9 @@ private:
     friend class TQRealTimeManagerProbe;
 
     void sendActions(const std::vector<TQAction *> &actions, int mediaCopies);
+    // Sends the action alone when at least minGapMs passed since lastSendMs
+    // (then updated); false when it has to wait.
+    bool sendIfSpaced(TQAction *action, qint64 &lastSendMs, int minGapMs, int mediaCopies);
     bool sendFirstPublicMessage(TQAction *action);
     bool sendFirstPrivateMessage(TQAction *action);
     bool sendFirstControlAction(TQAction *action);

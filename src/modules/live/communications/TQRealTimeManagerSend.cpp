@@ -162,15 +162,20 @@ void TQRealTimeManager::onPublicTimer()
         m_publicTimer->start(m_publicIntervalMs, Qt::PreciseTimer, this);
 }
 
+bool TQRealTimeManager::sendIfSpaced(TQAction *action, qint64 &lastSendMs, int minGapMs, int mediaCopies)
+{
+    const qint64 now = currentTimeMillis();
+    if (now - lastSendMs < minGapMs)
+        return false;
+    sendActions({action}, mediaCopies);
+    lastSendMs = now;
+    return true;
+}
+
 bool TQRealTimeManager::sendFirstPublicMessage(TQAction *action)
 {
     const int copies = m_publicQueue.size() <= size_t(kPublicMediaCopyQueue) ? 1 : 0;
-    const qint64 now = currentTimeMillis();
-    if (now - m_lastPublicSendMs < m_publicIntervalMs - 5)
-        return false;
-    sendActions({action}, copies);
-    m_lastPublicSendMs = now;
-    return true;
+    return sendIfSpaced(action, m_lastPublicSendMs, m_publicIntervalMs - 5, copies);
 }
 
 // Private queue --------------------------------------------------------------------
@@ -198,12 +203,7 @@ void TQRealTimeManager::sendPendingPrivateMessages()
 
 bool TQRealTimeManager::sendFirstPrivateMessage(TQAction *action)
 {
-    const qint64 now = currentTimeMillis();
-    if (now - m_lastPrivateSendMs < m_privateIntervalMs - 10)
-        return false;
-    sendActions({action}, 2);
-    m_lastPrivateSendMs = now;
-    return true;
+    return sendIfSpaced(action, m_lastPrivateSendMs, m_privateIntervalMs - 10, 2);
 }
 
 // Control queue --------------------------------------------------------------------
@@ -228,12 +228,7 @@ void TQRealTimeManager::sendPendingControlActions()
 
 bool TQRealTimeManager::sendFirstControlAction(TQAction *action)
 {
-    const qint64 now = currentTimeMillis();
-    if (now - m_lastControlSendMs < m_controlIntervalMs - 10)
-        return false;
-    sendActions({action}, 3);
-    m_lastControlSendMs = now;
-    return true;
+    return sendIfSpaced(action, m_lastControlSendMs, m_controlIntervalMs - 10, 3);
 }
 
 bool TQRealTimeManager::hasPendingClearAll() const

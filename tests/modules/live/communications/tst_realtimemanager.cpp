@@ -159,6 +159,7 @@ private slots:
 
 private:
     TQRealTimeManager *makeManager();
+    void fillHistoryAndHoldDrawing(int count);
     void setPlayMode(int mode) { m_course->mPlayMode = mode; }
     void advance(qint64 ms) { m_clock->advance(ms); }
     // The drawing tick as the drawing timer runs it.
@@ -574,10 +575,14 @@ void TestRealTimeManager::publicMessagesOwnCopies()
 
 void TestRealTimeManager::publicMessageCappedBySize()
 {
+    // The messages stay the caller's; the queue works on its own copies.
+    std::vector<std::unique_ptr<TQInClassMessage>> kept;
     auto *chat = new TQPublicMessageAction;
     const std::string body(900, 'x');
-    for (int i = 0; i < 30; ++i)
-        chat->mMessages.push_back(chatMessage(i, "<m" + std::to_string(i) + ">" + body));
+    for (int i = 0; i < 30; ++i) {
+        kept.emplace_back(chatMessage(i, "<m" + std::to_string(i) + ">" + body));
+        chat->mMessages.push_back(kept.back().get());
+    }
     m_manager->sendPublicMessage(chat);
     advance(50);
     Probe::firePublicTimer(*m_manager);
@@ -750,16 +755,7 @@ void TestRealTimeManager::drawingPause()
 
 void TestRealTimeManager::fetchesShareAndSupersede()
 {
-    // A history of 300 actions of 100 characters: 96 in a chunk.
-    for (int i = 0; i < 300; ++i) {
-        auto *a = new TextDrawing(100);
-        a->drawingIndex = i;
-        m_course->addDrawingAction(a, -1);
-    }
-    // A paused drawing keeps the drawing side busy, so that registering
-    // does not send a chunk at once.
-    m_manager->pauseDrawingSending(5);
-    m_manager->addDrawingAction(new TextDrawing(40));
+    fillHistoryAndHoldDrawing(300);
     TestLogCapture log;
     m_manager->registerUserIDForBulkSending({7, 0, 299, 0, true});
     m_manager->registerUserIDForBulkSending({8, 0, 299, 0, true});
@@ -793,15 +789,24 @@ void TestRealTimeManager::fetchesShareAndSupersede()
     QCOMPARE(ends, (QStringList{"7", "8"}));
 }
 
-void TestRealTimeManager::fastFetchesBeforeSlow()
+// A history of `count` actions of 100 characters (96 fill a chunk), and a
+// paused drawing that keeps the drawing side busy, so that a registration
+// does not send a chunk at once.
+void TestRealTimeManager::fillHistoryAndHoldDrawing(int count)
 {
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < count; ++i) {
         auto *a = new TextDrawing(100);
         a->drawingIndex = i;
         m_course->addDrawingAction(a, -1);
     }
     m_manager->pauseDrawingSending(5);
     m_manager->addDrawingAction(new TextDrawing(40));
+    m_journal.channel.clear();
+}
+
+void TestRealTimeManager::fastFetchesBeforeSlow()
+{
+    fillHistoryAndHoldDrawing(100);
     // Slow 0-99 (two chunks); fast 0-99 (two chunks), 10-99 and 20-99 (one each).
     m_manager->registerUserIDForBulkSending({1, 0, 99, 0, false});
     m_manager->registerUserIDForBulkSending({2, 0, 99, 0, true});
