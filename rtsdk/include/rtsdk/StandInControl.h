@@ -90,8 +90,9 @@ class StandInControl {
    *  before it is carried; 0 switches it off. */
   static void setSendStall(int ms);
   /** The next release of a service (service kinds) or channel (channel
-   *  kinds) delivers this call to its listener afterwards. */
-  static void armLateCallback(LateCallback kind);
+   *  kinds) of userId (empty: of anyone) delivers this call to its listener
+   *  afterwards. */
+  static void armLateCallback(LateCallback kind, const std::string& userId = std::string());
   /** Reports a state change to every service logged in as userId; states 1
    *  and 5 also end the session (the others see the member leave). Returns
    *  how many services it reached. */

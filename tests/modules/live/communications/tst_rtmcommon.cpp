@@ -107,17 +107,25 @@ QStringList channelLines(const TestLogCapture &log)
     return lines;
 }
 
+// A local channel whose handler list holds one recording handler.
+struct LocalChannel
+{
+    LocalChannel() { handlers.addEventHandler(&manager); }
+    void login() { channel.initDataChannels(localConfig(&handlers)); }
+
+    TQRTMEventDelegate handlers;
+    RecordingDataHandler manager;
+    TQRTMCommonLocal channel;
+};
+
 } // namespace
 
 void TestRTMCommon::localChainOnFirstLogin()
 {
-    TQRTMEventDelegate handlers;
-    RecordingDataHandler manager;
-    handlers.addEventHandler(&manager);
-    TQRTMCommonLocal channel;
-
+    LocalChannel local;
+    RecordingDataHandler &manager = local.manager;
     TestLogCapture log;
-    channel.initDataChannels(localConfig(&handlers));
+    local.login();
 
     QCOMPARE(manager.reports(), (QStringList{"onJoinDataChannelSuccess(1)", "onJoinDataChannelSuccess(0)"}));
     QCOMPARE(manager.threads().value(1), QThread::currentThread());
@@ -136,32 +144,26 @@ void TestRTMCommon::localChainAgainAfterLeave()
     // The classroom's recovery: leave, then log in again on the same object.
     // The new login's first join is the main channel's again, so the class
     // window hears that the data network is back.
-    TQRTMEventDelegate handlers;
-    RecordingDataHandler manager;
-    handlers.addEventHandler(&manager);
-    TQRTMCommonLocal channel;
-    channel.initDataChannels(localConfig(&handlers));
-    channel.leaveDataChannels();
-    manager.clear();
+    LocalChannel local;
+    local.login();
+    local.channel.leaveDataChannels();
+    local.manager.clear();
 
-    channel.initDataChannels(localConfig(&handlers));
+    local.login();
 
-    QCOMPARE(manager.reports(), (QStringList{"onJoinDataChannelSuccess(1)", "onJoinDataChannelSuccess(0)"}));
+    QCOMPARE(local.manager.reports(), (QStringList{"onJoinDataChannelSuccess(1)", "onJoinDataChannelSuccess(0)"}));
 }
 
 void TestRTMCommon::localSendDiscards()
 {
-    TQRTMEventDelegate handlers;
-    RecordingDataHandler manager;
-    handlers.addEventHandler(&manager);
-    TQRTMCommonLocal channel;
-    channel.initDataChannels(localConfig(&handlers));
-    manager.clear();
+    LocalChannel local;
+    local.login();
+    local.manager.clear();
 
     TestLogCapture log;
-    channel.sendDataMessage("{\"tqType\":6}", new char[28000](), 28000, false, 42); // freed (ASan)
-    channel.sendDataMessage("{\"tqType\":0}", true, -1);
-    QCOMPARE(manager.reports(), QStringList());
+    local.channel.sendDataMessage("{\"tqType\":6}", new char[28000](), 28000, false, 42); // freed (ASan)
+    local.channel.sendDataMessage("{\"tqType\":0}", true, -1);
+    QCOMPARE(local.manager.reports(), QStringList());
     QCOMPARE(log.messages(), QStringList());
 }
 

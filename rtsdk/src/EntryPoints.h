@@ -1,0 +1,28 @@
+#pragma once
+// Shared by the two vendors' entry point files.
+
+#include <string>
+
+#include "RtmService.h"
+
+namespace rtsdk {
+
+/** Writes a library-level call (object "agora" or "tessel") to the log. */
+void recordLibraryCall(const char* library, const std::string& call);
+/** Whether createRtmService must fail now. */
+bool createRtmServiceFails();
+/** The version text of both messaging libraries, logged as a call. */
+const char* rtmVersion(const char* library);
+
+template <class Api>
+typename Api::IRtmService* createRtmServiceFor(const char* library) {
+  if (createRtmServiceFails()) {
+    recordLibraryCall(library, "createRtmService() = null");
+    return nullptr;
+  }
+  auto* service = new RtmService<Api>;
+  recordLibraryCall(library, "createRtmService()");
+  return service;
+}
+
+}  // namespace rtsdk

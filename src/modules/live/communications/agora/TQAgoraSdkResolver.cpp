@@ -1,0 +1,24 @@
+#include "modules/live/communications/agora/TQAgoraSdkResolver.h"
+
+#include "agora/IAgoraService.h"
+
+QFunctionPointer TQAgoraSdkResolver::resolve(int ordinal)
+{
+    // The SDK is linked in. A library loaded at run time would be asked here
+    // instead (QLibrary::resolve on the library's export), with no change to
+    // the callers.
+    switch (ordinal) {
+    case kBaseServiceOrdinal:
+        return reinterpret_cast<QFunctionPointer>(&createAgoraService);
+    case kEngineFactoryOrdinal:
+        // The engine factory is not provided yet.
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+TQAgoraSdkResolver::BaseServiceFactory TQAgoraSdkResolver::baseServiceFactory()
+{
+    return reinterpret_cast<BaseServiceFactory>(resolve(kBaseServiceOrdinal));
+}
