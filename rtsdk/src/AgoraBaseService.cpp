@@ -2,15 +2,20 @@
 
 namespace rtsdk {
 
-AgoraBaseService::AgoraBaseService() : mCore("agora.base") {}
-
-int AgoraBaseService::initialize(const agora::base::AgoraServiceContext& context) {
-  return mCore.initialize(context.appId);
+AgoraBaseService::AgoraBaseService()
+    : mCore("agora.base")
+{
 }
 
-void AgoraBaseService::release() {
-  mCore.released();
-  delete this;
+int AgoraBaseService::initialize(const agora::base::AgoraServiceContext &context)
+{
+    return mCore.initialize(context.appId);
 }
 
-}  // namespace rtsdk
+void AgoraBaseService::release()
+{
+    mCore.released();
+    delete this;
+}
+
+} // namespace rtsdk

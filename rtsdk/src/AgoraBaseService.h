@@ -5,15 +5,16 @@
 
 namespace rtsdk {
 
-class AgoraBaseService final : public agora::base::IAgoraService {
- public:
-  AgoraBaseService();
-  int initialize(const agora::base::AgoraServiceContext& context) override;
-  void release() override;
+class AgoraBaseService final : public agora::base::IAgoraService
+{
+public:
+    AgoraBaseService();
+    int initialize(const agora::base::AgoraServiceContext &context) override;
+    void release() override;
 
- private:
-  ~AgoraBaseService() override = default;
-  BaseServiceCore mCore;
+private:
+    ~AgoraBaseService() override = default;
+    BaseServiceCore mCore;
 };
 
-}  // namespace rtsdk
+} // namespace rtsdk

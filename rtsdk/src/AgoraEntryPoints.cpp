@@ -7,39 +7,37 @@
 
 namespace {
 
-struct AgoraRtmApi {
-  using IRtmService = agora::rtm::IRtmService;
-  using IChannel = agora::rtm::IChannel;
-  using IMessage = agora::rtm::IMessage;
-  using IChannelMember = agora::rtm::IChannelMember;
-  using IRtmServiceEventHandler = agora::rtm::IRtmServiceEventHandler;
-  using IChannelEventHandler = agora::rtm::IChannelEventHandler;
-  using SendMessageOptions = agora::rtm::SendMessageOptions;
-  static constexpr const char* kServiceKind = "agora.rtm";
-  static void memberCountUpdated(IChannelEventHandler*, int) {}
+struct AgoraRtmApi
+{
+    RTSDK_RTM_API_TYPES(agora::rtm)
+    static constexpr const char *kServiceKind = "agora.rtm";
+    static void memberCountUpdated(IChannelEventHandler *, int) { }
 };
 
 static_assert(agora::rtm::RTM_ERR_RELEASED == rtsdk::code::Released, "codes agree");
 static_assert(agora::rtm::CONNECTION_CHANGE_REASON_REMOTE_LOGIN == rtsdk::reason::RemoteLogin, "reasons agree");
 static_assert(agora::rtm::MESSAGE_TYPE_RAW == rtsdk::msgtype::Raw, "types agree");
 
-}  // namespace
+} // namespace
 
-extern "C" agora::base::IAgoraService* createAgoraService() {
-  rtsdk::recordLibraryCall("agora", "createAgoraService()");
-  return new rtsdk::AgoraBaseService;
+extern "C" agora::base::IAgoraService *createAgoraService()
+{
+    rtsdk::recordLibraryCall("agora", "createAgoraService()");
+    return new rtsdk::AgoraBaseService;
 }
 
 namespace agora {
 namespace rtm {
 
-IRtmService* createRtmService() {
-  return rtsdk::createRtmServiceFor<AgoraRtmApi>("agora");
+IRtmService *createRtmService()
+{
+    return rtsdk::createRtmServiceFor<AgoraRtmApi>("agora");
 }
 
-const char* getRtmSdkVersion() {
-  return rtsdk::rtmVersion("agora");
+const char *getRtmSdkVersion()
+{
+    return rtsdk::rtmVersion("agora");
 }
 
-}  // namespace rtm
-}  // namespace agora
+} // namespace rtm
+} // namespace agora

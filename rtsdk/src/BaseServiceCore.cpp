@@ -5,21 +5,26 @@
 
 namespace rtsdk {
 
-BaseServiceCore::BaseServiceCore(const std::string& kind) : mName(Runtime::instance().log().newObject(kind)) {}
-
-int BaseServiceCore::initialize(const char* appId) {
-  int rc = code::Ok;
-  int faultCode = 0;
-  if (Runtime::instance().faults().initFault(InitStep::BaseService, &faultCode))
-    rc = faultCode ? faultCode : code::Failure;
-  else if (!appId || !*appId)
-    rc = code::InvalidArgument;
-  Runtime::instance().log().record(mName, "initialize(" + CallLog::quoted(appId) + ") = " + std::to_string(rc));
-  return rc;
+BaseServiceCore::BaseServiceCore(const std::string &kind)
+    : mName(Runtime::instance().log().newObject(kind))
+{
 }
 
-void BaseServiceCore::released() {
-  Runtime::instance().log().record(mName, "release()");
+int BaseServiceCore::initialize(const char *appId)
+{
+    int rc = code::Ok;
+    int faultCode = 0;
+    if (Runtime::instance().faults().initFault(InitStep::BaseService, &faultCode))
+        rc = faultCode ? faultCode : code::Failure;
+    else if (!appId || !*appId)
+        rc = code::InvalidArgument;
+    Runtime::instance().log().record(mName, "initialize(" + CallLog::quoted(appId) + ") = " + std::to_string(rc));
+    return rc;
 }
 
-}  // namespace rtsdk
+void BaseServiceCore::released()
+{
+    Runtime::instance().log().record(mName, "release()");
+}
+
+} // namespace rtsdk

@@ -15,7 +15,7 @@ constexpr int TooLong = 7;
 constexpr int NotJoined = 8;
 constexpr int PeerUnreachable = 9;
 constexpr int Released = 10;
-}  // namespace code
+} // namespace code
 
 namespace state {
 constexpr int Disconnected = 1;
@@ -23,7 +23,7 @@ constexpr int Connecting = 2;
 constexpr int Connected = 3;
 constexpr int Reconnecting = 4;
 constexpr int Aborted = 5;
-}  // namespace state
+} // namespace state
 
 namespace reason {
 constexpr int Login = 1;
@@ -33,10 +33,10 @@ constexpr int Interrupted = 5;
 constexpr int Logout = 6;
 constexpr int Forced = 7;
 constexpr int RemoteLogin = 8;
-}  // namespace reason
+} // namespace reason
 
 namespace msgtype {
 constexpr int Text = 1;
 constexpr int Raw = 2;
-}  // namespace msgtype
-}  // namespace rtsdk
+} // namespace msgtype
+} // namespace rtsdk

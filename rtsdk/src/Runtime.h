@@ -16,34 +16,35 @@ namespace rtsdk {
 /** The stand-in's process-wide state: the network, the faults, the call log
  *  and every callback thread. It is never destroyed, so that an SDK object
  *  or a callback thread still alive at exit never meets a dead hub. */
-class Runtime {
- public:
-  static Runtime& instance();
+class Runtime
+{
+public:
+    static Runtime &instance();
 
-  FaultPlan& faults() { return mFaults; }
-  CallLog& log() { return mLog; }
-  Transport& transport() { return mHub; }
-  Hub& hub() { return mHub; }
+    FaultPlan &faults() { return mFaults; }
+    CallLog &log() { return mLog; }
+    Transport &transport() { return mHub; }
+    Hub &hub() { return mHub; }
 
-  /** A callback thread for one service; it lives while the service state
-   *  uses it and is ended at a later reap. */
-  std::shared_ptr<CallbackQueue> newQueue(const std::string& name);
-  long long nextMessageId() { return ++mMessageIds; }
+    /** A callback thread for one service; it lives while the service state
+     *  uses it and is ended at a later reap. */
+    std::shared_ptr<CallbackQueue> newQueue(const std::string &name);
+    long long nextMessageId() { return ++mMessageIds; }
 
-  bool waitIdle(int timeoutMs);
-  void reset();
+    bool waitIdle(int timeoutMs);
+    void reset();
 
- private:
-  Runtime();
-  /** Joins the threads that no service state uses and that ran dry. */
-  void reapQueues();
+private:
+    Runtime();
+    /** Joins the threads that no service state uses and that ran dry. */
+    void reapQueues();
 
-  FaultPlan mFaults;
-  CallLog mLog;
-  Hub mHub;
-  std::atomic<long long> mMessageIds{0};
-  std::mutex mQueuesMutex;
-  std::vector<std::shared_ptr<CallbackQueue>> mQueues;
+    FaultPlan mFaults;
+    CallLog mLog;
+    Hub mHub;
+    std::atomic<long long> mMessageIds { 0 };
+    std::mutex mQueuesMutex;
+    std::vector<std::shared_ptr<CallbackQueue>> mQueues;
 };
 
-}  // namespace rtsdk
+} // namespace rtsdk

@@ -2,14 +2,19 @@
 
 namespace rtsdk {
 
-TesselBaseService::TesselBaseService() : mCore("tessel.base") {}
-
-TesselBaseService::~TesselBaseService() {
-  mCore.released();
+TesselBaseService::TesselBaseService()
+    : mCore("tessel.base")
+{
 }
 
-int TesselBaseService::initialize(const tessel::base::TesselServiceContext& context) {
-  return mCore.initialize(context.appId);
+TesselBaseService::~TesselBaseService()
+{
+    mCore.released();
 }
 
-}  // namespace rtsdk
+int TesselBaseService::initialize(const tessel::base::TesselServiceContext &context)
+{
+    return mCore.initialize(context.appId);
+}
+
+} // namespace rtsdk

@@ -5,14 +5,15 @@
 
 namespace rtsdk {
 
-class TesselBaseService final : public tessel::base::ITesselService {
- public:
-  TesselBaseService();
-  ~TesselBaseService() override;
-  int initialize(const tessel::base::TesselServiceContext& context) override;
+class TesselBaseService final : public tessel::base::ITesselService
+{
+public:
+    TesselBaseService();
+    ~TesselBaseService() override;
+    int initialize(const tessel::base::TesselServiceContext &context) override;
 
- private:
-  BaseServiceCore mCore;
+private:
+    BaseServiceCore mCore;
 };
 
-}  // namespace rtsdk
+} // namespace rtsdk

@@ -1,31 +1,33 @@
 #include "RtmEventLog.h"
 
+#include "UnsharedCopy.h"
+
 #include <QElapsedTimer>
 #include <QThread>
 #include <QtTest>
 
 void RtmEventLog::add(const QString &text)
 {
-    QMutexLocker lock(&mMutex);
+    std::lock_guard<std::mutex> lock(mMutex);
     mTexts << text;
     mThreads << QThread::currentThreadId();
 }
 
 QStringList RtmEventLog::texts() const
 {
-    QMutexLocker lock(&mMutex);
-    return mTexts;
+    std::lock_guard<std::mutex> lock(mMutex);
+    return unsharedCopy(mTexts);
 }
 
 QVector<Qt::HANDLE> RtmEventLog::threads() const
 {
-    QMutexLocker lock(&mMutex);
-    return mThreads;
+    std::lock_guard<std::mutex> lock(mMutex);
+    return unsharedCopy(mThreads);
 }
 
 void RtmEventLog::clear()
 {
-    QMutexLocker lock(&mMutex);
+    std::lock_guard<std::mutex> lock(mMutex);
     mTexts.clear();
     mThreads.clear();
 }

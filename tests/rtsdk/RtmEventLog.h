@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <functional>
+#include <mutex>
 
 // Listener calls of the stand-in SDK as short texts, with the thread each
 // came on. Written by SDK threads, read by the test thread.
@@ -22,7 +22,8 @@ public:
     bool waitUntil(const std::function<bool(const QStringList &)> &done, int timeoutMs = 5000) const;
 
 private:
-    mutable QMutex mMutex;
+    // std::mutex rather than QMutex: ThreadSanitizer sees it.
+    mutable std::mutex mMutex;
     QStringList mTexts;
     QVector<Qt::HANDLE> mThreads;
 };

@@ -207,6 +207,7 @@ void TestRtSdk::connectionStates_data()
         QVERIFY(StandInControl::isOnline("1_rtm"));
         QCOMPARE(b.send(kMain, "carried"), 0);
         QVERIFY(a.log.waitFor("678_rtm from 2_rtm: carried"));
+        QVERIFY(StandInControl::waitIdle());
         b.log.clear();
     }) << loggedIn + QStringList{"678_rtm joined", "678_rtm member joined 2_rtm in 678_rtm", "state 4 5", "state 3 2",
                                  "678_rtm from 2_rtm: carried"}
@@ -216,6 +217,7 @@ void TestRtSdk::connectionStates_data()
         QCOMPARE(StandInControl::forceConnectionState("1_rtm", 5, 7), 1);
         QVERIFY(b.log.waitFor("678_rtm member left 1_rtm in 678_rtm"));
         QCOMPARE(a.channel(kMain)->join(), 5);
+        QVERIFY(StandInControl::waitIdle());
         b.log.clear();
     }) << loggedIn + QStringList{"678_rtm joined", "678_rtm member joined 2_rtm in 678_rtm", "state 5 7"}
                                               << QStringList();

@@ -1,4 +1,5 @@
 #include "SimStudent.h"
+#include "UnsharedCopy.h"
 
 #include "agora/IAgoraRtmService.h"
 
@@ -29,6 +30,7 @@ qint64 integerOf(const QJsonValue &value)
         return value.toBool() ? 1 : 0;
     return value.toString().toLongLong();
 }
+
 
 QByteArray jsonString(const QString &text)
 {
@@ -186,7 +188,7 @@ QByteArray SimStudent::envelopeText(const QString &tqMsg, int tqType, qint64 tqR
 
 qint64 SimStudent::nextTime()
 {
-    QMutexLocker lock(&mMutex);
+    std::lock_guard<std::mutex> lock(mMutex);
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     const qint64 tm = mSentTimes.isEmpty() ? now : qMax(now, mSentTimes.last() + 1);
     mSentTimes << tm;
@@ -227,7 +229,7 @@ int SimStudent::send(const QByteArray &text, const QString &peerId, bool mainCha
 
 void SimStudent::addEvent(const QString &event)
 {
-    QMutexLocker lock(&mMutex);
+    std::lock_guard<std::mutex> lock(mMutex);
     mEvents << event;
 }
 
@@ -237,7 +239,7 @@ void SimStudent::receive(const char *senderId, const QByteArray &text, const QBy
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        QMutexLocker lock(&mMutex);
+        std::lock_guard<std::mutex> lock(mMutex);
         mRefused << QString::fromUtf8(text);
         return;
     }
@@ -252,7 +254,7 @@ void SimStudent::receive(const char *senderId, const QByteArray &text, const QBy
     envelope.channel = channel;
     envelope.raw = raw;
     {
-        QMutexLocker lock(&mMutex);
+        std::lock_guard<std::mutex> lock(mMutex);
         mEnvelopes << envelope;
     }
     if (envelope.tqType == 6)
@@ -269,7 +271,7 @@ void SimStudent::collectPartition(const Envelope &envelope)
         ? envelope.raw
         : QByteArray::fromBase64(partition.value(QLatin1String("partitionBody")).toString().toLatin1());
 
-    QMutexLocker lock(&mMutex);
+    std::lock_guard<std::mutex> lock(mMutex);
     if (total < 1 || index < 0 || index >= total || bytes.isEmpty()) {
         mRefused << envelope.tqMsg;
         return;
@@ -296,32 +298,32 @@ void SimStudent::collectPartition(const Envelope &envelope)
 
 QList<qint64> SimStudent::sentTimes() const
 {
-    QMutexLocker lock(&mMutex);
-    return mSentTimes;
+    std::lock_guard<std::mutex> lock(mMutex);
+    return unsharedCopy(mSentTimes);
 }
 
 QList<SimStudent::Envelope> SimStudent::envelopes() const
 {
-    QMutexLocker lock(&mMutex);
-    return mEnvelopes;
+    std::lock_guard<std::mutex> lock(mMutex);
+    return unsharedCopy(mEnvelopes);
 }
 
 QList<SimStudent::Image> SimStudent::images() const
 {
-    QMutexLocker lock(&mMutex);
-    return mImages;
+    std::lock_guard<std::mutex> lock(mMutex);
+    return unsharedCopy(mImages);
 }
 
 QStringList SimStudent::refused() const
 {
-    QMutexLocker lock(&mMutex);
-    return mRefused;
+    std::lock_guard<std::mutex> lock(mMutex);
+    return unsharedCopy(mRefused);
 }
 
 QStringList SimStudent::events() const
 {
-    QMutexLocker lock(&mMutex);
-    return mEvents;
+    std::lock_guard<std::mutex> lock(mMutex);
+    return unsharedCopy(mEvents);
 }
 
 bool SimStudent::waitForEnvelopes(int count, int timeoutMs) const

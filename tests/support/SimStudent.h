@@ -3,12 +3,12 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
-#include <QMutex>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <mutex>
 #include <memory>
 
 namespace agora {
@@ -110,7 +110,8 @@ private:
     agora::rtm::IChannel *mMain = nullptr;
     agora::rtm::IChannel *mAlt = nullptr;
 
-    mutable QMutex mMutex;
+    // std::mutex rather than QMutex: ThreadSanitizer sees it.
+    mutable std::mutex mMutex;
     QList<qint64> mSentTimes;
     QList<Envelope> mEnvelopes;
     QList<Image> mImages;

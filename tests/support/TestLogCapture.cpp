@@ -1,5 +1,7 @@
 #include "TestLogCapture.h"
 
+#include "UnsharedCopy.h"
+
 #include "utils/CLog.h"
 
 #include <QFile>
@@ -24,26 +26,26 @@ void TestLogCapture::handler(QtMsgType type, const QMessageLogContext &, const Q
 {
     if (!g_active)
         return;
-    QMutexLocker lock(&g_active->m_mutex);
+    std::lock_guard<std::mutex> lock(g_active->m_mutex);
     g_active->m_messages.append(message);
     g_active->m_types.append(type);
 }
 
 QStringList TestLogCapture::messages() const
 {
-    QMutexLocker lock(&m_mutex);
-    return m_messages;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return unsharedCopy(m_messages);
 }
 
 QList<QtMsgType> TestLogCapture::types() const
 {
-    QMutexLocker lock(&m_mutex);
-    return m_types;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return unsharedCopy(m_types);
 }
 
 void TestLogCapture::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_messages.clear();
     m_types.clear();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QMutex>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <mutex>
 
 // Collects the Qt message output (the console half of every log line) while
 // alive, and reads the log file the product writes.
@@ -24,7 +25,9 @@ public:
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message);
     QtMessageHandler m_previous = nullptr;
-    mutable QMutex m_mutex;
+    // std::mutex rather than QMutex: ThreadSanitizer sees it (lines come
+    // from any thread).
+    mutable std::mutex m_mutex;
     QStringList m_messages;
     QList<QtMsgType> m_types;
 };

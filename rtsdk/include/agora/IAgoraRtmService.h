@@ -12,9 +12,9 @@ namespace rtm {
 #undef RTSDK_RTM_CHANNEL_HANDLER_EXTRA
 
 /** A new RTM service, or null when none can be made. */
-IRtmService* createRtmService();
+IRtmService *createRtmService();
 /** Version text of the messaging library. */
-const char* getRtmSdkVersion();
+const char *getRtmSdkVersion();
 
-}  // namespace rtm
-}  // namespace agora
+} // namespace rtm
+} // namespace agora

@@ -6,22 +6,24 @@
 namespace agora {
 namespace base {
 
-struct AgoraServiceContext {
-  const char* appId = nullptr;
+struct AgoraServiceContext
+{
+    const char *appId = nullptr;
 };
 
-class IAgoraService {
- public:
-  /** 0 on success. */
-  virtual int initialize(const AgoraServiceContext& context) = 0;
-  virtual void release() = 0;
+class IAgoraService
+{
+public:
+    /** 0 on success. */
+    virtual int initialize(const AgoraServiceContext &context) = 0;
+    virtual void release() = 0;
 
- protected:
-  virtual ~IAgoraService() {}
+protected:
+    virtual ~IAgoraService() { }
 };
 
-}  // namespace base
-}  // namespace agora
+} // namespace base
+} // namespace agora
 
 /** Base service factory: what the RTC library exports under ordinal 1. */
-extern "C" agora::base::IAgoraService* createAgoraService();
+extern "C" agora::base::IAgoraService *createAgoraService();

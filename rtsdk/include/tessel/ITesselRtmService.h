@@ -6,14 +6,17 @@ namespace tessel {
 namespace rtm {
 
 #define RTSDK_RTM_SERVICE_HANDLER_EXTRA
-#define RTSDK_RTM_CHANNEL_HANDLER_EXTRA \
-  virtual void onMemberCountUpdated(int memberCount) { (void)memberCount; }
+#define RTSDK_RTM_CHANNEL_HANDLER_EXTRA                                                                                \
+    virtual void onMemberCountUpdated(int memberCount)                                                                 \
+    {                                                                                                                  \
+        (void)memberCount;                                                                                             \
+    }
 #include "rtsdk/detail/RtmShapes.inc"
 #undef RTSDK_RTM_SERVICE_HANDLER_EXTRA
 #undef RTSDK_RTM_CHANNEL_HANDLER_EXTRA
 
-IRtmService* createRtmService();
-const char* getRtmSdkVersion();
+IRtmService *createRtmService();
+const char *getRtmSdkVersion();
 
-}  // namespace rtm
-}  // namespace tessel
+} // namespace rtm
+} // namespace tessel

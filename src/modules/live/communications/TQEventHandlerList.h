@@ -2,15 +2,20 @@
 
 #include "utils/CLog.h"
 
-#include <QList>
-#include <QMutex>
 #include <QString>
+
+#include <algorithm>
+#include <mutex>
+#include <vector>
 
 // The handler list an engine or channel reports to. The GUI thread adds and
 // removes handlers while the SDKs' threads walk the list, so every access
 // takes the list's lock; reports go out from a copy taken under the lock, so
 // a handler may add or remove handlers while it is being called. A removed
 // handler must outlive the engine's last report (its leave or release).
+// std::mutex and std::vector rather than Qt's: ThreadSanitizer sees their
+// locking and copies, which happen inside the uninstrumented Qt library
+// otherwise.
 template <typename Handler>
 class TQEventHandlerList
 {
@@ -23,9 +28,9 @@ public:
     void addEventHandler(Handler *handler)
     {
         {
-            QMutexLocker lock(&mMutex);
-            if (!mHandlers.contains(handler)) {
-                mHandlers.append(handler);
+            std::lock_guard<std::mutex> lock(mMutex);
+            if (std::find(mHandlers.begin(), mHandlers.end(), handler) == mHandlers.end()) {
+                mHandlers.push_back(handler);
                 return;
             }
         }
@@ -35,28 +40,30 @@ public:
 
     void removeEventHandler(Handler *handler)
     {
-        QMutexLocker lock(&mMutex);
-        mHandlers.removeOne(handler);
+        std::lock_guard<std::mutex> lock(mMutex);
+        const auto it = std::find(mHandlers.begin(), mHandlers.end(), handler);
+        if (it != mHandlers.end())
+            mHandlers.erase(it);
     }
 
     // The handler at index, or null when the list has changed under the
     // caller and index is out of range now.
     Handler *handlerAt(int index) const
     {
-        QMutexLocker lock(&mMutex);
-        return index >= 0 && index < mHandlers.size() ? mHandlers.at(index) : nullptr;
+        std::lock_guard<std::mutex> lock(mMutex);
+        return index >= 0 && size_t(index) < mHandlers.size() ? mHandlers[size_t(index)] : nullptr;
     }
 
     int size() const
     {
-        QMutexLocker lock(&mMutex);
-        return mHandlers.size();
+        std::lock_guard<std::mutex> lock(mMutex);
+        return int(mHandlers.size());
     }
 
     // The handlers as they are now, in list order.
-    QList<Handler *> handlers() const
+    std::vector<Handler *> handlers() const
     {
-        QMutexLocker lock(&mMutex);
+        std::lock_guard<std::mutex> lock(mMutex);
         return mHandlers;
     }
 
@@ -64,13 +71,13 @@ public:
     template <typename Report>
     void forEachHandler(Report report) const
     {
-        const QList<Handler *> current = handlers();
+        const std::vector<Handler *> current = handlers();
         for (Handler *handler : current)
             report(handler);
     }
 
 private:
     const QString mOwnerName;
-    mutable QMutex mMutex;
-    QList<Handler *> mHandlers;
+    mutable std::mutex mMutex;
+    std::vector<Handler *> mHandlers;
 };

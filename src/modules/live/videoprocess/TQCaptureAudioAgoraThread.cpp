@@ -4,7 +4,7 @@
 
 TQCaptureAudioAgoraThread::~TQCaptureAudioAgoraThread()
 {
-    QMutexLocker lock(&mFrameMutex);
+    std::lock_guard<std::mutex> lock(mFrameMutex);
     for (TQFrameData &frame : mFrames)
         std::free(frame.data);
     mFrames.clear();
@@ -12,7 +12,7 @@ TQCaptureAudioAgoraThread::~TQCaptureAudioAgoraThread()
 
 bool TQCaptureAudioAgoraThread::pushFrame(TQFrameData frame)
 {
-    if (!mFrameMutex.tryLock())
+    if (!mFrameMutex.try_lock())
         return false;
     mFrames.push_back(frame);
     mFrameMutex.unlock();
@@ -22,7 +22,7 @@ bool TQCaptureAudioAgoraThread::pushFrame(TQFrameData frame)
 TQFrameData TQCaptureAudioAgoraThread::popFrame()
 {
     TQFrameData frame;
-    if (!mFrameMutex.tryLock())
+    if (!mFrameMutex.try_lock())
         return frame;
     if (!mFrames.empty()) {
         frame = mFrames.front();

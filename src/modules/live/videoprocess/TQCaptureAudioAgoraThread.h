@@ -2,9 +2,8 @@
 
 #include "modules/live/videoprocess/TQFrameData.h"
 
-#include <QMutex>
-
 #include <list>
+#include <mutex>
 
 // The PCM queue between an audio-frame observer (producer, on the SDK's audio
 // thread) and the recorder (consumer). Neither side ever waits for the other:
@@ -34,5 +33,6 @@ protected:
 
 private:
     std::list<TQFrameData> mFrames;
-    QMutex mFrameMutex;
+    // A std::mutex rather than a QMutex: ThreadSanitizer sees its locking.
+    std::mutex mFrameMutex;
 };

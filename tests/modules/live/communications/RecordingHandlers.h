@@ -4,9 +4,12 @@
 #include "modules/live/communications/TQDataEventHandlerInterface.h"
 #include "modules/live/communications/TQRTCEventHandlerInterface.h"
 
-#include <QMutex>
+#include "UnsharedCopy.h"
+
 #include <QStringList>
 #include <QThread>
+
+#include <mutex>
 
 // Writes down every report it gets, as "name(arg,arg)", with the thread it
 // came on. Reports may come on any thread.
@@ -15,29 +18,29 @@ class ReportLog
 public:
     void add(const QString &report)
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_reports.append(report);
         m_threads.append(QThread::currentThread());
     }
     QStringList reports() const
     {
-        QMutexLocker lock(&m_mutex);
-        return m_reports;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return unsharedCopy(m_reports);
     }
     QList<QThread *> threads() const
     {
-        QMutexLocker lock(&m_mutex);
-        return m_threads;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return unsharedCopy(m_threads);
     }
     void clear()
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_reports.clear();
         m_threads.clear();
     }
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QStringList m_reports;
     QList<QThread *> m_threads;
 };

@@ -32,7 +32,7 @@ void TQRTMSendDataThread::pushSendData(std::string messageBody, char *rawData, i
 {
     // The flag is read under the lock that stopSendLoop writes it under, so no
     // push can start the loop again once a stop has been asked for.
-    QMutexLocker lock(&mQueueMutex);
+    std::unique_lock<std::mutex> lock(mQueueMutex);
     if (mNeedStop) {
         lock.unlock();
         delete[] rawData;
@@ -49,7 +49,7 @@ void TQRTMSendDataThread::setAgoraRtmObjects(agora::rtm::IRtmService *service,
                                              agora::rtm::IChannel *mainChannel,
                                              agora::rtm::IChannel *altChannel)
 {
-    QMutexLocker lock(&mQueueMutex);
+    std::lock_guard<std::mutex> lock(mQueueMutex);
     mAgora = {service, mainChannel, altChannel};
 }
 
@@ -57,14 +57,14 @@ void TQRTMSendDataThread::setTesselRtmObjects(tessel::rtm::IRtmService *service,
                                               tessel::rtm::IChannel *mainChannel,
                                               tessel::rtm::IChannel *altChannel)
 {
-    QMutexLocker lock(&mQueueMutex);
+    std::lock_guard<std::mutex> lock(mQueueMutex);
     mTessel = {service, mainChannel, altChannel};
 }
 
 void TQRTMSendDataThread::stopSendLoop()
 {
     CLog::log(QStringLiteral("set thread stop tag"), QStringLiteral("TQRTMSendDataThread::stopSendLoop "));
-    QMutexLocker lock(&mQueueMutex);
+    std::lock_guard<std::mutex> lock(mQueueMutex);
     mNeedStop = true;
 }
 
@@ -79,7 +79,7 @@ void TQRTMSendDataThread::resetSendLoop()
 {
     stopSendLoopAndWait();
     dropQueued();
-    QMutexLocker lock(&mQueueMutex);
+    std::lock_guard<std::mutex> lock(mQueueMutex);
     mNeedStop = false;
 }
 
@@ -91,7 +91,7 @@ void TQRTMSendDataThread::run()
         while (!mNeedStop) {
             TQRTMSendData *record = nullptr;
             {
-                QMutexLocker lock(&mQueueMutex);
+                std::lock_guard<std::mutex> lock(mQueueMutex);
                 if (mQueue.empty())
                     break;
                 record = mQueue.front();
@@ -113,7 +113,7 @@ void TQRTMSendDataThread::sendData(TQRTMSendData *record)
     RtmObjects<agora::rtm::IRtmService, agora::rtm::IChannel> agoraObjects;
     RtmObjects<tessel::rtm::IRtmService, tessel::rtm::IChannel> tesselObjects;
     {
-        QMutexLocker lock(&mQueueMutex);
+        std::lock_guard<std::mutex> lock(mQueueMutex);
         agoraObjects = mAgora;
         tesselObjects = mTessel;
     }
@@ -148,7 +148,7 @@ void TQRTMSendDataThread::sendThrough(const RtmObjects<Service, Channel> &object
 
 void TQRTMSendDataThread::forgetRtmObjects()
 {
-    QMutexLocker lock(&mQueueMutex);
+    std::lock_guard<std::mutex> lock(mQueueMutex);
     mAgora = {};
     mTessel = {};
 }
@@ -157,7 +157,7 @@ void TQRTMSendDataThread::dropQueued()
 {
     std::deque<TQRTMSendData *> dropped;
     {
-        QMutexLocker lock(&mQueueMutex);
+        std::lock_guard<std::mutex> lock(mQueueMutex);
         dropped.swap(mQueue);
     }
     for (TQRTMSendData *record : dropped)

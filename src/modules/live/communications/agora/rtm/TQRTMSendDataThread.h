@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QMutex>
 #include <QThread>
 
 #include <atomic>
 #include <deque>
+#include <mutex>
 #include <string>
 
 namespace agora { namespace rtm {
@@ -70,7 +70,9 @@ private:
     void forgetRtmObjects();
     void dropQueued();
 
-    QMutex mQueueMutex; // guards mQueue and both object sets; never held over a call out
+    // Guards mQueue and both object sets; never held over a call out. A
+    // std::mutex rather than a QMutex: ThreadSanitizer sees its locking.
+    std::mutex mQueueMutex;
     std::deque<TQRTMSendData *> mQueue; // owns the records
     std::atomic<bool> mNeedStop{false};
     RtmObjects<agora::rtm::IRtmService, agora::rtm::IChannel> mAgora;   // not owned
