@@ -112,7 +112,16 @@ TQDrawingActionLine *TQDrawingActionLine::lineFromText(std::string_view text)
     std::vector<TQPointW> points;
     // Every point opens with "(", so this is enough for all of them.
     points.reserve(countOf(text, '('));
-    size_t open = pointOpenFrom(text, 1);
+    // The first ",(" opens the first element after element 0 that starts with
+    // "(" (a "(" inside an element follows no ","); when none of the elements
+    // read above does, it lies beyond them.
+    size_t open = std::string_view::npos;
+    for (int i = 1; i < count && open == std::string_view::npos; ++i) {
+        if (!fields[i].empty() && fields[i].front() == '(')
+            open = size_t(fields[i].data() - text.data());
+    }
+    if (open == std::string_view::npos)
+        open = pointOpenFrom(text, size_t(fields[count - 1].data() + fields[count - 1].size() - text.data()));
     while (open != std::string_view::npos) {
         const size_t start = open + 1;
         // The form we write, "x,y,cid)" followed by ",(" or the end, read in
