@@ -72,24 +72,6 @@ std::vector<std::string_view> splitKeepingEmpty(std::string_view text, std::stri
     }
 }
 
-int splitLeading(std::string_view text, char separator, std::string_view *elements, int most)
-{
-    // Elements are short: a plain loop beats a library search per element.
-    int count = 0;
-    const char *start = text.data();
-    const char *const end = start + text.size();
-    while (count < most) {
-        const char *at = start;
-        while (at < end && *at != separator)
-            ++at;
-        elements[count++] = std::string_view(start, size_t(at - start));
-        if (at == end)
-            break;
-        start = at + 1;
-    }
-    return count;
-}
-
 size_t countOf(std::string_view text, char c)
 {
     size_t count = 0;

@@ -103,9 +103,5 @@ private:
 // Splits text at every occurrence of separator, keeping empty parts.
 std::vector<std::string_view> splitKeepingEmpty(std::string_view text, std::string_view separator);
 
-// The first elements of text split at separator (keeping empty parts), at most
-// `most` of them, into elements; returns how many there are.
-int splitLeading(std::string_view text, char separator, std::string_view *elements, int most);
-
 // How often c occurs in text (to reserve before a split).
 size_t countOf(std::string_view text, char c);
