@@ -7,8 +7,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QLocale>
-#include <QMutex>
-#include <QMutexLocker>
 
 #include <atomic>
 #include <cerrno>
@@ -16,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include <fcntl.h>
@@ -32,9 +31,10 @@ const char *levelTag(int level)
 
 // Function-local statics: the state exists before main() and is independent
 // of the order in which translation units are initialised.
-QMutex &logMutex()
+// A standard mutex rather than QMutex, so that thread checkers see the lock.
+std::mutex &logMutex()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     return mutex;
 }
 
@@ -155,7 +155,7 @@ void writeFileLine(const Stamp &stamp, const QString &message, const QString &ta
     line += "\r\n";
 
     const QByteArray explicitPath = path.isEmpty() ? QByteArray() : QFile::encodeName(path);
-    QMutexLocker lock(&logMutex());
+    const std::lock_guard<std::mutex> lock(logMutex());
     appendToFile(path.isEmpty() ? currentPathStorage().encoded.constData() : explicitPath.constData(), line);
 }
 
@@ -207,7 +207,7 @@ QString CLog::generateDefaultLogPath(const QString &tag)
 
 QString CLog::currentLogPath()
 {
-    QMutexLocker lock(&logMutex());
+    const std::lock_guard<std::mutex> lock(logMutex());
     return currentPathStorage().path;
 }
 
@@ -216,7 +216,7 @@ void CLog::resetLogFile()
     // Built outside the lock: generating a path logs nothing to the file, but
     // it touches the file system.
     const QString next = generateDefaultLogPath(QStringLiteral("0"));
-    QMutexLocker lock(&logMutex());
+    const std::lock_guard<std::mutex> lock(logMutex());
     currentPathStorage().set(next);
 }
 
