@@ -33,7 +33,7 @@ struct BenchComparison
 
 namespace bench {
 
-constexpr int kRuns = 15;
+constexpr int kRuns = 21;
 
 template <class Work>
 double secondsOf(int calls, Work &work)
