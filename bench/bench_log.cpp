@@ -3,6 +3,7 @@
 #include "utils/CLog.h"
 
 #include "BenchFigure.h"
+#include "BenchHome.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -74,7 +75,8 @@ int main(int argc, char *argv[])
     const QByteArray plainPath = QFile::encodeName(dir.filePath(QStringLiteral("plain.log")));
     const QByteArray line = sameLine();
 
-    std::printf("Figures: median (min-max) of %d runs; lines of %d bytes\n", bench::kRuns, int(line.size()));
+    std::printf("Figures: median (min-max) of %d runs; lines of %d bytes; home %s\n", bench::kRuns, int(line.size()),
+                BenchHome::path());
     printComparison("CLog::log, one thread (file line, and the console line to a silent handler)",
                     bench::compare([&] { plainAppend(plainPath, line); }, [&] { CLog::log(kMessage, kTag, logPath); }),
                     1);
