@@ -10,7 +10,6 @@
 
 #include <QFileInfo>
 #include <QPainter>
-#include <QPixmap>
 
 #include <algorithm>
 
@@ -25,7 +24,7 @@ TQDrawBackgroundLayout::TQDrawBackgroundLayout(QQuickItem *parent)
 
 TQDrawBackgroundLayout::~TQDrawBackgroundLayout()
 {
-    deleteContent();
+    content.release();
     removeAllViews();
     delete mDownloadManager;
 }
@@ -42,31 +41,11 @@ void TQDrawBackgroundLayout::setDownloadManager(TQDrawBackgroundDownloader *mana
     }
 }
 
-void TQDrawBackgroundLayout::deleteContent()
-{
-    delete m_pContentPainter;
-    m_pContentPainter = nullptr;
-    delete m_pContentPixmap;
-    m_pContentPixmap = nullptr;
-}
-
-void TQDrawBackgroundLayout::createContent(QSize s)
-{
-    deleteContent();
-    m_pContentPixmap = new QPixmap(std::max(0, s.width()), std::max(0, s.height()));
-    m_pContentPixmap->fill(Qt::transparent);
-    if (!m_pContentPixmap->isNull()) {
-        m_pContentPainter = new QPainter(m_pContentPixmap);
-        m_pContentPainter->setRenderHint(QPainter::Antialiasing, true);
-        m_pContentPainter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    }
-}
-
 void TQDrawBackgroundLayout::setContentSize(QSize s)
 {
     size = s;
     contentSize = s;
-    createContent(s);
+    content.recreate(s, true);
 }
 
 bool TQDrawBackgroundLayout::scaledGeometry(const TQDrawingElement &e, int canvasWidth, float scale, QRect *rect,
@@ -139,7 +118,7 @@ void TQDrawBackgroundLayout::relayoutViews(int topOffset, float scale, TQDrawDat
         if (view && scaledGeometry(*e, size.width(), scale, &rect, &captionHeight))
             view->setGeometry(rect, captionHeight);
     }
-    createContent(size);
+    content.recreate(size, true);
     updateInContent();
 }
 
@@ -222,32 +201,32 @@ void TQDrawBackgroundLayout::fileDownloaded_slot(QString fileUrl)
 
 void TQDrawBackgroundLayout::updateInContent()
 {
-    if (!m_pContentPainter) {
+    QPainter *painter = content.painter();
+    if (!painter) {
         CLog::error(QStringLiteral("get m_pContentPainter null"), kTag);
         update();
         return;
     }
-    m_pContentPainter->save();
-    m_pContentPainter->setCompositionMode(QPainter::CompositionMode_Source);
-    m_pContentPainter->fillRect(m_pContentPixmap->rect(), Qt::white);
-    m_pContentPainter->restore();
+    painter->save();
+    painter->setCompositionMode(QPainter::CompositionMode_Source);
+    painter->fillRect(content.pixmap()->rect(), Qt::white);
+    painter->restore();
     // The top offset is kept in pixels of the board's first size.
     const int y0 = contentSize.width() > 0 ? int(float(topOffset) / float(contentSize.width()) * float(size.width()))
                                            : topOffset;
     for (TQDrawBackgroundElementLayout *view : qAsConst(views)) {
         if (view->isVisibleIn(y0, size.height()))
-            view->drawSelf(m_pContentPainter, y0);
+            view->drawSelf(painter, y0);
     }
     update();
 }
 
 void TQDrawBackgroundLayout::paint(QPainter *painter)
 {
-    if (m_pContentPixmap)
-        painter->drawPixmap(0, 0, *m_pContentPixmap);
+    content.drawInto(painter);
 }
 
 QImage TQDrawBackgroundLayout::contentImage() const
 {
-    return m_pContentPixmap ? m_pContentPixmap->toImage() : QImage();
+    return content.image();
 }

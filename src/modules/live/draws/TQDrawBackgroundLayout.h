@@ -1,11 +1,12 @@
 #pragma once
 
+#include "modules/live/draws/TQLayerContent.h"
+
 #include <QImage>
 #include <QList>
 #include <QQuickPaintedItem>
 #include <QSize>
 
-class QPixmap;
 class TQDrawBackgroundDownloader;
 class TQDrawBackgroundElementLayout;
 class TQDrawDataSourceInterface;
@@ -56,8 +57,6 @@ private:
     // wide; false when the element names no width to scale from.
     static bool scaledGeometry(const TQDrawingElement &e, int canvasWidth, float scale, QRect *rect,
                                int *captionHeight);
-    void createContent(QSize size);
-    void deleteContent();
 
     bool redrawn = true;
     QList<TQDrawBackgroundElementLayout *> views; // owned
@@ -65,6 +64,5 @@ private:
     int topOffset = 0;
     QSize size;
     QSize contentSize;
-    QPixmap *m_pContentPixmap = nullptr;
-    QPainter *m_pContentPainter = nullptr;
+    TQLayerContent content;
 };

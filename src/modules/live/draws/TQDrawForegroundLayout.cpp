@@ -6,10 +6,6 @@
 #include "modules/live/draws/TQLayerPainting.h"
 #include "utils/CLog.h"
 
-#include <QPainter>
-#include <QPixmap>
-
-#include <algorithm>
 
 namespace {
 const QString kTag = QStringLiteral("TQDrawForegroundLayout ");
@@ -25,15 +21,6 @@ TQDrawForegroundLayout::~TQDrawForegroundLayout()
     for (TQDrawForegroundElementLayout *element : elements)
         delete element;
     elements.clear();
-    deleteContent();
-}
-
-void TQDrawForegroundLayout::deleteContent()
-{
-    delete m_pContentPainter;
-    m_pContentPainter = nullptr;
-    delete m_pContentPixmap;
-    m_pContentPixmap = nullptr;
 }
 
 void TQDrawForegroundLayout::init(const QSize &size)
@@ -45,13 +32,7 @@ void TQDrawForegroundLayout::init(const QSize &size)
 
 void TQDrawForegroundLayout::createContent(int width, int height)
 {
-    deleteContent();
-    m_pContentPixmap = new QPixmap(std::max(0, width), std::max(0, height));
-    m_pContentPixmap->fill(Qt::transparent);
-    if (!m_pContentPixmap->isNull()) {
-        m_pContentPainter = new QPainter(m_pContentPixmap);
-        m_pContentPainter->setRenderHint(QPainter::Antialiasing, true);
-    }
+    content.recreate(QSize(width, height));
 }
 
 bool TQDrawForegroundLayout::boardRectFor(const TQDrawingElement &e, int visibleWidth, float zoom, QRect *rect)
@@ -114,8 +95,8 @@ void TQDrawForegroundLayout::reposition(int topOffset, float zoom, TQDrawDataSou
 
 void TQDrawForegroundLayout::updateInContent()
 {
-    fillTransparent(m_pContentPainter, m_pContentPixmap);
-    if (!m_pContentPainter) {
+    fillTransparent(content.painter(), content.pixmap());
+    if (!content.painter()) {
         CLog::error(QStringLiteral("get nul m_pContentPainter"), QStringLiteral("TQDrawForegroundLayout::updateInContent "));
         return;
     }
@@ -125,20 +106,19 @@ void TQDrawForegroundLayout::updateInContent()
                       : topOffset;
     for (TQDrawForegroundElementLayout *element : elements) {
         if (element->intersects(y, visibleSize))
-            element->paint(m_pContentPainter, y);
+            element->paint(content.painter(), y);
     }
     update();
 }
 
 void TQDrawForegroundLayout::paint(QPainter *painter)
 {
-    if (m_pContentPixmap)
-        painter->drawPixmap(0, 0, *m_pContentPixmap);
+    content.drawInto(painter);
 }
 
 QImage TQDrawForegroundLayout::contentImage() const
 {
-    return m_pContentPixmap ? m_pContentPixmap->toImage() : QImage();
+    return content.image();
 }
 
 TQDrawForegroundElementLayout *TQDrawForegroundLayout::findElement(int tag) const

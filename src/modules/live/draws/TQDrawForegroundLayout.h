@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modules/live/draws/TQLayerContent.h"
+
 #include <QImage>
 #include <QQuickPaintedItem>
 #include <QRect>
@@ -7,7 +9,6 @@
 
 #include <vector>
 
-class QPixmap;
 class TQDrawDataSourceInterface;
 class TQDrawForegroundElementLayout;
 class TQDrawingElement;
@@ -54,7 +55,6 @@ private:
     // The element's rectangle on a board `visibleWidth` wide; false when the
     // element names no width to scale from.
     static bool boardRectFor(const TQDrawingElement &e, int visibleWidth, float zoom, QRect *rect);
-    void deleteContent();
     using HitTest = bool (TQDrawForegroundElementLayout::*)(int, int) const;
     int firstHit(HitTest hit, int x, int y) const;
 
@@ -63,6 +63,5 @@ private:
     int topOffset = 0;
     QSize visibleSize;
     QSize initialSize;
-    QPixmap *m_pContentPixmap = nullptr;
-    QPainter *m_pContentPainter = nullptr;
+    TQLayerContent content;
 };

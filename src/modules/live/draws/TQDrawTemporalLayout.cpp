@@ -8,7 +8,6 @@
 #include "utils/CLog.h"
 
 #include <QPainter>
-#include <QPixmap>
 
 #include <algorithm>
 
@@ -73,22 +72,13 @@ TQDrawTemporalLayout::TQDrawTemporalLayout(QQuickItem *parent)
 
 TQDrawTemporalLayout::~TQDrawTemporalLayout()
 {
-    deleteContent();
+    content.release();
     mBlackboardView = nullptr; // deleted with the other children by the frame layout
-}
-
-void TQDrawTemporalLayout::deleteContent()
-{
-    delete m_pContentPainter;
-    m_pContentPainter = nullptr;
-    delete m_pContentPixmap;
-    m_pContentPixmap = nullptr;
 }
 
 void TQDrawTemporalLayout::paint(QPainter *painter)
 {
-    if (m_pContentPixmap)
-        painter->drawPixmap(0, 0, *m_pContentPixmap);
+    content.drawInto(painter);
 }
 
 void TQDrawTemporalLayout::setVisibleSize(QSize newSize)
@@ -104,31 +94,25 @@ void TQDrawTemporalLayout::setVisibleSize(QSize newSize)
 
 void TQDrawTemporalLayout::createContent(int width, int height)
 {
-    deleteContent();
-    m_pContentPixmap = new QPixmap(std::max(0, width), std::max(0, height));
-    m_pContentPixmap->fill(Qt::transparent);
-    if (!m_pContentPixmap->isNull()) {
-        m_pContentPainter = new QPainter(m_pContentPixmap);
-        m_pContentPainter->setRenderHint(QPainter::Antialiasing, true);
-    }
+    content.recreate(QSize(width, height));
     updateInContent();
 }
 
 void TQDrawTemporalLayout::updateInContent()
 {
-    fillTransparent(m_pContentPainter, m_pContentPixmap);
-    if (!m_pContentPainter) {
+    fillTransparent(content.painter(), content.pixmap());
+    if (!content.painter()) {
         CLog::error(QStringLiteral("get null m_pContentPainter"), QStringLiteral("TQDrawTemporalLayout::updateInContent "));
         return;
     }
-    TQVirtualFrameLayout::paint(m_pContentPainter, 0);
+    TQVirtualFrameLayout::paint(content.painter(), 0);
     update();
     changed = true;
 }
 
 QImage TQDrawTemporalLayout::contentImage() const
 {
-    return m_pContentPixmap ? m_pContentPixmap->toImage() : QImage();
+    return content.image();
 }
 
 TQVirtualView *TQDrawTemporalLayout::findView(int tag) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "modules/live/draws/TQEditHandleInfo.h"
+#include "modules/live/draws/TQLayerContent.h"
 #include "modules/live/draws/TQVirtualFrameLayout.h"
 
 #include <QQuickPaintedItem>
@@ -8,7 +9,6 @@
 
 #include <string>
 
-class QPixmap;
 class TQBlackboardView;
 class TQPointW;
 class TQVirtualImageView;
@@ -66,12 +66,10 @@ public:
 
 private:
     TQVirtualImageView *imageViewFor(int tag, const char *picture);
-    void deleteContent();
 
     int mPointerImageId = 0;
     TQBlackboardView *mBlackboardView = nullptr; // one of the children
     QSize size;
-    QPixmap *m_pContentPixmap = nullptr;
-    QPainter *m_pContentPainter = nullptr;
+    TQLayerContent content;
     bool changed = false;
 };
