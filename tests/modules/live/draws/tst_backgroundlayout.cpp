@@ -218,6 +218,7 @@ void TestBackgroundLayout::downloadFinished()
 {
     const QString url = QStringLiteral("http://127.0.0.1/course/page1.png");
     const QString other = QStringLiteral("http://127.0.0.1/course/page2.png");
+    QFile::remove(FileUtils::getResourceFileFromUrl(url)); // starts with nothing downloaded
     Board board;
     board.source.addBackground(1, TQDrawingElement::PageImage, QRect(0, 0, 500, 300), 1000, url);
     board.source.addBackground(2, TQDrawingElement::PlacedImage, QRect(500, 0, 500, 300), 1000, url);
