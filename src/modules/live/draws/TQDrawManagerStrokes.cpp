@@ -65,7 +65,8 @@ PathType *findFromFront(std::vector<TQPath *> &list, int pathId)
 
 TQPointWF pagePoint(const TQPointW &p, int topOffset, float scale, const QSize &canvas)
 {
-    TQPointWF point(p.x * scale, (p.y + topOffset) * scale, p.cid, p.time, p.pressure, p.speed, p.phase);
+    // In double: a received offset plus a coordinate may leave the int range.
+    TQPointWF point(float(p.x * double(scale)), float((double(p.y) + topOffset) * scale), p.cid, p.time, p.pressure, p.speed, p.phase);
     point.refWidth = canvas.width();
     point.refHeight = canvas.height();
     return point;
@@ -180,7 +181,7 @@ void TQDrawManager::addLinePath(TQDrawingActionLine *action, const std::vector<T
             for (TQPath *p : *mDataSource->getPagePaths())
                 shown.push_back(p);
             shown.push_back(path);
-            mSketchView->redrawPaths(shown, mTopOffset, false, false, mXOffset, mZoom);
+            mSketchView->redrawPaths(shown, mTopOffset, false, true, mXOffset, mZoom);
         }
         return;
     }
@@ -263,8 +264,8 @@ void TQDrawManager::internalDrawCircle(TQDrawActionDrawCircle *action)
     if (TQPathCircle *previous = findFromFront<TQPathCircle>(mTemporalPaths, action->elementId))
         deletePending(mTemporalPaths, previous);
 
-    const QRectF rect((action->centreX - action->radius) * scale,
-                      (action->centreY - action->radius + action->topOffset) * scale, 2.0 * action->radius * scale,
+    const QRectF rect((double(action->centreX) - action->radius) * scale,
+                      (double(action->centreY) - action->radius + action->topOffset) * scale, 2.0 * action->radius * scale,
                       2.0 * action->radius * scale);
     double end = action->endAngle;
     if (action->endAngle == 62831)
@@ -296,7 +297,7 @@ void TQDrawManager::internalDrawText(TQDrawingActionDrawText *action)
         deletePending(mTemporalPaths, previous);
     if (action->refresh && usableCanvasWidth(action->canvasWidth, "TQDrawManager::internalDrawText")) {
         const float scale = float(mCanvasSize.width() * 1.0 / action->canvasWidth);
-        const QRectF rect(action->x * scale, (action->y + action->topOffset) * scale, action->width * scale,
+        const QRectF rect(action->x * scale, (double(action->y) + action->topOffset) * scale, action->width * scale,
                           action->height * scale);
         auto *path = new TQPathText(TQBrushStyle(1, kBrushColorDefault, 3, 0), action->elementId,
                                     QString::fromStdString(action->text), QString::fromStdString(action->colour),
