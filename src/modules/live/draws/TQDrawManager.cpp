@@ -192,6 +192,17 @@ void TQDrawManager::queueAction(TQDrawingAction *action)
     if (!action)
         return;
     mActionQueue.push_back(action);
+    postActionEvent();
+}
+
+void TQDrawManager::postActionEvent()
+{
+    // One event is out at a time and the next is posted after it was
+    // delivered: events posted together are delivered in one batch, with no
+    // input, paint or timer between them, however long the queue.
+    if (mActionEventPosted)
+        return;
+    mActionEventPosted = true;
     QCoreApplication::postEvent(this, new TQQTActionEvent);
 }
 
@@ -201,7 +212,10 @@ void TQDrawManager::customEvent(QEvent *event)
         event->ignore();
         return;
     }
+    mActionEventPosted = false;
     applyNextAction();
+    if (!mActionQueue.empty())
+        postActionEvent();
     event->accept();
 }
 

@@ -169,6 +169,7 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
+    void postActionEvent();
     void applyNextAction();
     void publishClone(const TQDrawingAction *action);
     void publishItself(TQDrawingAction *action);
@@ -261,6 +262,8 @@ private:
     bool mPointerJob = false;
     qint64 mLastPointerTime = 0;
     qint64 mLastCoverResizeTime = 0;
+    // An action event is posted and not yet delivered.
+    bool mActionEventPosted = false;
     // Id of the last snapshot taken (-1 none) until the undo history holds them.
     int mCurrentSnapshotId = -1;
     bool mPointerShown = false;

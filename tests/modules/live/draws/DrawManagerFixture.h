@@ -41,8 +41,12 @@ public:
         drain();
     }
 
-    // Delivers the manager's posted action events until none is left.
-    void drain() { QCoreApplication::sendPostedEvents(&manager, TQQTActionEvent::eventType()); }
+    // Delivers the manager's action events until its queue is empty.
+    void drain()
+    {
+        while (manager.queuedActionCount() > 0)
+            QCoreApplication::sendPostedEvents(&manager, TQQTActionEvent::eventType());
+    }
 
     // The published actions of one code, in the order sent.
     template <class Action>

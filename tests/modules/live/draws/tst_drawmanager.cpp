@@ -73,6 +73,7 @@ class TestDrawManager : public QObject
 
 private slots:
     void appliesOneActionPerEventInOrder();
+    void timersRunBetweenActions();
     void codesWithoutHandlerChangeNothing_data();
     void codesWithoutHandlerChangeNothing();
     void jobsShareOneTimer();
@@ -101,6 +102,38 @@ void TestDrawManager::appliesOneActionPerEventInOrder()
     for (TQDrawingActionSave *save : f.sent<TQDrawingActionSave>(2))
         strokes.push_back(save->strokeId);
     QCOMPARE(strokes, (std::vector<int>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110}));
+}
+
+void TestDrawManager::timersRunBetweenActions()
+{
+    DrawManagerFixture f;
+    int ticks = 0;
+    std::vector<int> ticksAtDelivery;
+    QTimer input;
+    QObject::connect(&input, &QTimer::timeout, [&] { ++ticks; });
+    struct TickProbe : QObject
+    {
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == TQQTActionEvent::eventType())
+                at->push_back(*ticks);
+            return false;
+        }
+        int *ticks;
+        std::vector<int> *at;
+    } probe;
+    probe.ticks = &ticks;
+    probe.at = &ticksAtDelivery;
+    f.manager.installEventFilter(&probe);
+    for (int i = 0; i < 50; ++i)
+        f.manager.queueSave(501, 0, 0, DrawManagerFixture::kTeacher);
+    input.start(0);
+
+    // A long queue drained by the event loop leaves room for timers (and
+    // input) between its actions, not only after the last one.
+    QTRY_COMPARE(f.manager.queuedActionCount(), 0);
+    QCOMPARE(int(ticksAtDelivery.size()), 50);
+    QVERIFY(ticksAtDelivery.back() - ticksAtDelivery.front() >= 10);
 }
 
 void TestDrawManager::codesWithoutHandlerChangeNothing_data()
