@@ -101,7 +101,16 @@ void TQDrawManager::internalDrawUpDown(TQDrawingActionMoveUpDown *action)
         return;
     }
     const double scale = mCanvasSize.width() * 1.0 / action->canvasWidth;
-    const int newTop = std::max(0, toIntClamped(action->topOffset * scale));
+    int newTop = std::max(0, toIntClamped(action->topOffset * scale));
+    const int canvasHeight = mCanvasSize.height();
+    const int maxTop = int((canvasHeight * mMaxNumberOfScreen * mZoom - canvasHeight) / mZoom);
+    if (newTop > maxTop && action->noAdjust == 0) {
+        newTop = maxTop;
+        if (mDataSource)
+            mDataSource->showToast(QStringLiteral("已经到达本讲义页最低处，请换页讲解"), 301, 2000);
+    }
+    // A follower keeps a larger offset, but nothing lies below the page.
+    newTop = std::min(newTop, int(canvasHeight * mMaxNumberOfScreen));
     action->topOffset = action->secondOffset = toIntClamped(newTop / scale);
     action->standalone = false;
     action->valueA = action->valueB = 0;

@@ -127,20 +127,22 @@ void TQDrawManager::internalDrawPenLine(TQDrawingActionLine *action, float scale
     if (!brush.isType7()) {
         std::vector<TQPath *> &pending = brush.isEraserColour() ? mTemporalErasePaths : mTemporalPaths;
         std::vector<TQPointWF> points;
-        bool continued = false;
-        if (TQPathLine *previous = findFromBack<TQPathLine>(pending, action->strokeId)) {
+        TQPathLine *previous = findFromBack<TQPathLine>(pending, action->strokeId);
+        if (previous) {
             for (const TQPointWF &p : previous->points) {
                 TQPointWF kept(p.x, p.y);
                 kept.refWidth = p.refWidth;
                 kept.refHeight = p.refHeight;
                 points.push_back(kept);
             }
-            deletePending(pending, previous);
-            continued = true;
+            removePending(pending, previous);
         }
-        for (size_t i = continued ? 1 : 0; i < action->points.size(); ++i)
+        for (size_t i = previous ? 1 : 0; i < action->points.size(); ++i)
             points.push_back(pagePoint(action->points[i], action->topOffset, scale, mCanvasSize));
         addLinePath(action, points);
+        // Only now: the views were handed the longer path and no longer
+        // point at the shorter one.
+        delete previous;
     }
     if (action->refresh)
         updatePointerAfterLine(*action, scale);
