@@ -24,6 +24,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include "RecordingWindow.h"
 #include "SimStudent.h"
 #include "TestLogCapture.h"
 
@@ -45,71 +46,6 @@ public:
     explicit HistoryStroke(int index) : TQDrawingAction(77) { drawingIndex = index; }
     void toString(std::string &out) const override { out = "[" + std::to_string(drawingIndex) + ",77,1,2]"; }
     TQDrawingAction *clone() const override { return new HistoryStroke(*this); }
-};
-
-// The class window: notes every call as text, with whether it came on the
-// GUI thread, and registers a history request as the window does.
-class RecordingWindow : public TQRealTimeInterface
-{
-public:
-    QStringList calls;
-    bool allOnGuiThread = true;
-    TQRealTimeManager *manager = nullptr;
-
-    int count(const QString &call) const { return int(calls.count(call)); }
-
-    void mediaNetworkConnected() override { note("mediaNetworkConnected"); }
-    void mediaNetworkConnectFailure() override { note("mediaNetworkConnectFailure"); }
-    void dataNetworkConnected() override { note("dataNetworkConnected"); }
-    void dataNetworkConnectFailure() override { note("dataNetworkConnectFailure"); }
-    void logoutData() override { note("logoutData"); }
-    void logoutRtc() override { note("logoutRtc"); }
-    void userGetOnlineRTC(long) override {}
-    void userGetOfflineRTC(long) override {}
-    void userGetOnlineData(long uid) override { note(QStringLiteral("online %1").arg(uid)); }
-    void userGetOfflineData(long uid) override { note(QStringLiteral("offline %1").arg(uid)); }
-    void onRemoteAudioStateChanged(long, int, int) override {}
-    void onRemoteVideoStateChanged(long, int, int) override {}
-    void actionMessageFromStudent(TQActionsFromNet *actions) override { received("actions", actions); }
-    void durationActionsFromStudent(TQActionsFromNet *actions) override { received("durations", actions); }
-    void onNetworkQuality(long, int, int) override {}
-    void onRemoteVideoStats(long, int, int, int, int, int, int, int, int, int) override {}
-    void onRemoteAudioStats(long, int, int, int, int, int, int, int, int, int) override {}
-    void onDataChannelKickout() override { note("kickout"); }
-    void onLocalVideoFallBackToAudioOnly(bool) override {}
-    void onUserAudioVolumeIndication(TQAudioVolumeInfo *) override {}
-    void onAudioMixingStateChanged(int, int) override {}
-    void onLocalVideoStateChanged(bool) override {}
-    void onLocalAudioStateChanged(bool) override {}
-    void onClientRoleChanged(int, int) override {}
-
-private:
-    void note(const QString &call)
-    {
-        allOnGuiThread = allOnGuiThread && QThread::currentThread() == qApp->thread();
-        calls.append(call);
-    }
-
-    // "actions from 42 type 3: join,request"
-    void received(const char *kind, TQActionsFromNet *actions)
-    {
-        QStringList classes;
-        bool request = false;
-        for (TQAction *action : actions->mActionArray) {
-            if (dynamic_cast<TQControlStudentJoinClass *>(action)) {
-                classes << "join";
-            } else if (dynamic_cast<TQControlRequestBulkData *>(action)) {
-                classes << "request";
-                request = true;
-            } else {
-                classes << "other";
-            }
-        }
-        note(QStringLiteral("%1 from %2 type %3: %4").arg(kind).arg(actions->from).arg(actions->type).arg(classes.join(',')));
-        if (request && manager)
-            manager->registerUserIDForBulkSending({actions->from, 0, kHistory - 1, 0, true});
-        delete actions;
-    }
 };
 
 // A second client that signs in with the teacher's id.
@@ -154,6 +90,8 @@ private:
     CourseDetailBean *m_course = nullptr;
     std::unique_ptr<TQRealTimeManager> m_manager;
     RecordingWindow m_window;
+    // The classes of the actions the window was handed, in order.
+    QStringList m_received;
 };
 
 void TestClassExchange::initTestCase()
@@ -199,7 +137,21 @@ void TestClassExchange::startManager(int rtmType)
 {
     m_manager = std::make_unique<TQRealTimeManager>();
     m_manager->setDelegate(&m_window);
-    m_window.manager = m_manager.get();
+    TQRealTimeManager *manager = m_manager.get();
+    m_received.clear();
+    // As the class window: a history request is registered for bulk sending.
+    m_window.inspect = [this, manager](TQActionsFromNet &actions) {
+        for (TQAction *action : actions.mActionArray) {
+            if (dynamic_cast<TQControlStudentJoinClass *>(action)) {
+                m_received << "join";
+            } else if (dynamic_cast<TQControlRequestBulkData *>(action)) {
+                m_received << "request";
+                manager->registerUserIDForBulkSending({actions.from, 0, kHistory - 1, 0, true});
+            } else {
+                m_received << "other";
+            }
+        }
+    };
     m_manager->init(0, 1, rtmType);
 }
 
@@ -250,7 +202,8 @@ void TestClassExchange::exchange()
     QCOMPARE(student.sendEnvelope(QStringLiteral("[-1,107,0,0]"), 3), 0);
     QVERIFY(waitFor([&] { return m_window.calls.filter("actions from").size() == 2; }));
     QCOMPARE(m_window.calls.filter("actions from"),
-             (QStringList{"actions from 42 type 3: join", "actions from 42 type 3: request"}));
+             (QStringList{"actions from 42 type 3: 1", "actions from 42 type 3: 1"}));
+    QCOMPARE(m_received, (QStringList{"join", "request"}));
     const auto chunks = [&] {
         QList<SimStudent::Envelope> found;
         for (const SimStudent::Envelope &e : student.envelopes())
