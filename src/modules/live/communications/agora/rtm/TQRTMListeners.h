@@ -30,6 +30,23 @@ void readMessage(const Message &message, QString &text, QByteArray &raw)
         raw = QByteArray(data, length);
 }
 
+// Reports a received message to every handler; a message without sender or
+// body is dropped silently. A peer message counts as the main channel's.
+template <typename Message>
+void reportMessage(TQRTMListenerGuard &guard, const char *callback, const char *senderId, const Message *message,
+                   bool peer)
+{
+    if (!senderId || !message)
+        return;
+    QString text;
+    QByteArray raw;
+    readMessage(*message, text, raw);
+    const long uid = TQRTMCommon::uidFromServiceId(QString::fromUtf8(senderId));
+    guard.withDelegate(callback, [&](TQRTMEventDelegate &d) {
+        d.forEachHandler([&](TQDataEventHandlerInterface *h) { h->onMessageArrived(text, raw, uid, peer); });
+    });
+}
+
 } // namespace TQRTMListenerDetail
 
 template <typename Traits>
@@ -73,15 +90,7 @@ public:
     }
     void onMessageReceivedFromPeer(const char *peerId, const typename Traits::Message *message) override
     {
-        if (!peerId || !message)
-            return;
-        QString text;
-        QByteArray raw;
-        TQRTMListenerDetail::readMessage(*message, text, raw);
-        const long uid = TQRTMCommon::uidFromServiceId(QString::fromUtf8(peerId));
-        mGuard.withDelegate("onMessageReceivedFromPeer", [&](TQRTMEventDelegate &d) {
-            d.forEachHandler([&](TQDataEventHandlerInterface *h) { h->onMessageArrived(text, raw, uid, true); });
-        });
+        TQRTMListenerDetail::reportMessage(mGuard, "onMessageReceivedFromPeer", peerId, message, true);
     }
 
     // Lets go of the delegate; later callbacks only log.
@@ -128,15 +137,7 @@ public:
     }
     void onMessageReceived(const char *userId, const typename Traits::Message *message) override
     {
-        if (!userId || !message)
-            return;
-        QString text;
-        QByteArray raw;
-        TQRTMListenerDetail::readMessage(*message, text, raw);
-        const long uid = TQRTMCommon::uidFromServiceId(QString::fromUtf8(userId));
-        mGuard.withDelegate("onMessageReceived", [&](TQRTMEventDelegate &d) {
-            d.forEachHandler([&](TQDataEventHandlerInterface *h) { h->onMessageArrived(text, raw, uid, false); });
-        });
+        TQRTMListenerDetail::reportMessage(mGuard, "onMessageReceived", userId, message, false);
     }
     void onSendMessageResult(long long messageId, int state) override
     {
