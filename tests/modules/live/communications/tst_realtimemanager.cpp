@@ -132,6 +132,7 @@ private slots:
     void teardownReleasesRefusedJoinAndPendingLogin();
     void teardownWithLocalEngines();
     void forwardsWithoutEngine();
+    void missingEngineIsAFailedJoin();
 
     // Common send step
     void mediaCopiesBelowThreshold_data();
@@ -435,6 +436,28 @@ void TestRealTimeManager::forwardsWithoutEngine()
 
     m_manager->init(0, 1, 4);
     QCOMPARE(m_manager->setVideoEncoderConfiguration(2), 2);
+}
+
+void TestRealTimeManager::missingEngineIsAFailedJoin()
+{
+    // A build without the chosen vendor's engines: the joins fail openly.
+    struct NoEngines : TQRealTimeEngineFactory
+    {
+        TQRTCCommon *createRTC(Kind) override { return nullptr; }
+        TQRTMCommon *createRTM(Kind) override { return nullptr; }
+    };
+    delete m_manager;
+    m_manager = new TQRealTimeManager(std::make_unique<NoEngines>());
+    m_manager->setDelegate(&m_delegate);
+    m_manager->init(0, 1, 4);
+    m_manager->loadRTC();
+    m_manager->loadDataChannel();
+    QCOMPARE(m_delegate.mediaFailures, 1);
+    QCOMPARE(m_delegate.dataFailures, 1);
+    QVERIFY(!m_manager->isRTCLoaded());
+    m_manager->sendActionImmediately(new TextControl(1, 40));
+    m_manager->addDrawingAction(new TextDrawing(40));
+    m_manager->sendBinaryPartition("{}", nullptr, 3);
 }
 
 // Common send step ----------------------------------------------------------------------
