@@ -287,7 +287,10 @@ void TestClassExchange::lateCallbackAfterDestruction()
     m_manager.reset();
     QVERIFY(rtsdk::StandInControl::waitIdle());
     QCoreApplication::processEvents();
-    QCOMPARE(log.messages().filter("delegate released").size(), 2);
+    // The leave's own logout reports may come late too; the two armed ones must.
+    const QStringList released = log.messages().filter("delegate released");
+    QCOMPARE(released.filter("ClientListener::onTokenExpired").size(), 1);
+    QCOMPARE(released.filter("ClientListener::onMessageReceivedFromPeer").size(), 1);
     QCOMPARE(m_window.calls, before);
 }
 
