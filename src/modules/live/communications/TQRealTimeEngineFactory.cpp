@@ -2,6 +2,8 @@
 
 #include "modules/live/communications/agora/TQRTCCommonLocal.h"
 #include "modules/live/communications/agora/rtm/TQRTMCommonLocal.h"
+#include "modules/live/communications/agora/rtm/TQRTMCommonTessel.h"
+#include "modules/live/communications/agora/rtm/TQRTMCommonWinImpl.h"
 #include "utils/CLog.h"
 
 TQRealTimeEngineFactory::~TQRealTimeEngineFactory() = default;
@@ -18,10 +20,13 @@ TQRTCCommon *TQRealTimeEngineFactory::createRTC(Kind kind)
 
 TQRTMCommon *TQRealTimeEngineFactory::createRTM(Kind kind)
 {
-    if (kind == Local)
+    switch (kind) {
+    case Local:
         return new TQRTMCommonLocal;
-    // The Agora and Tessel message channels are not part of this build yet.
-    CLog::error(QStringLiteral("no message channel of kind %1 in this build").arg(int(kind)),
-                QStringLiteral("TQRealTimeEngineFactory::createRTM "));
+    case Tessel:
+        return new TQRTMCommonTessel;
+    case Agora:
+        return new TQRTMCommonWinImpl;
+    }
     return nullptr;
 }

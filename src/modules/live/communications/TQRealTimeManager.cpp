@@ -1,5 +1,6 @@
 #include "modules/live/communications/TQRealTimeManager.h"
 
+#include "actions/TQActionsFromNet.h"
 #include "actions/TQMessagePackagingService.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
@@ -259,6 +260,22 @@ void TQRealTimeManager::emitRTCNetworkChange(bool isOk)
 void TQRealTimeManager::emitDataNetworkChange(bool isOk)
 {
     emit onNetworkChange_signal(true, isOk);
+}
+
+void TQRealTimeManager::deliverFromStudent(const std::string &messageBody, QByteArray *raw, long uid)
+{
+    constexpr int kDurationEnvelopeType = 7;
+    if (!m_packagingService)
+        return;
+    TQActionsFromNet *actions = m_packagingService->unpackMessage(messageBody, raw, uid);
+    if (!actions)
+        return;
+    if (!m_delegate)
+        delete actions; // nobody to hand it to; it is ours
+    else if (actions->type == kDurationEnvelopeType)
+        m_delegate->durationActionsFromStudent(actions);
+    else
+        m_delegate->actionMessageFromStudent(actions);
 }
 
 // Forwards to the media engine -----------------------------------------------------

@@ -83,6 +83,10 @@ public:
 
     void emitRTCNetworkChange(bool isOk);
     void emitDataNetworkChange(bool isOk);
+    // Unpacks an envelope a student sent and hands its record to the delegate
+    // (type 7 as duration actions); dropped when it does not unpack or no
+    // delegate is set. raw: the bytes that came with it, or null.
+    void deliverFromStudent(const std::string &messageBody, QByteArray *raw, long uid);
 
     // State read by the class window and the data handlers.
     bool isInitialised() const { return m_initialised; }
