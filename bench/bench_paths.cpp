@@ -9,11 +9,10 @@
 #include "modules/live/draws/TQPathLineChalkContent.h"
 #include "modules/live/draws/TQPathLinePenContent.h"
 
-#include <QCoreApplication>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "BenchFigure.h"
 
-#include <algorithm>
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -45,12 +44,6 @@ double cpuMicroseconds()
     return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 struct Figures
 {
     double start;
@@ -73,7 +66,8 @@ Figures run(int count, const std::function<TQPath *()> &make)
         times.push_back(cpuMicroseconds() - start);
     }
     const int first = 20 / kPiece;
-    return {median({times.begin() + first, times.begin() + first + kWindow}), median({times.end() - kWindow, times.end()})};
+    return {BenchFigure::of({times.begin() + first, times.begin() + first + kWindow}).median,
+            BenchFigure::of({times.end() - kWindow, times.end()}).median};
 }
 
 void report(const char *name, int count, const std::function<TQPath *()> &make)
@@ -85,45 +79,19 @@ void report(const char *name, int count, const std::function<TQPath *()> &make)
         ends.push_back(f.end);
         ratios.push_back(f.end / f.start);
     }
-    auto span = [](const std::vector<double> &v) {
-        return std::make_pair(*std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()));
-    };
-    const auto s = span(starts), e = span(ends), q = span(ratios);
-    std::printf("%-28s %5d samples: start %8.1f us [%.1f-%.1f]  end %9.1f us [%.1f-%.1f]  end/start %7.1f [%.1f-%.1f]"
-                "  (length ratio %.0f)\n",
-                name, count, median(starts), s.first, s.second, median(ends), e.first, e.second, median(ratios),
-                q.first, q.second, double(count) / (20 + kWindow * kPiece / 2));
+    std::printf("%-28s %5d samples: start %20s us  end %28s us  end/start %20s  (length ratio %.0f)\n", name, count,
+                BenchFigure::of(starts).text().c_str(), BenchFigure::of(ends).text().c_str(),
+                BenchFigure::of(ratios).text().c_str(), double(count) / (20 + kWindow * kPiece / 2));
 }
 
 } // namespace
 
-// The data folder is fixed when the library loads: the measuring run is a
-// child whose home and data folders are a temporary folder.
-int runInTemporaryHome(const QCoreApplication &app)
-{
-    QTemporaryDir home;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
-    env.insert(QStringLiteral("VELTRO_BENCH_HOME"), home.path());
-    QProcess child;
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-    child.start(app.applicationFilePath(), app.arguments().mid(1));
-    child.waitForFinished(-1);
-    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : 1;
-}
-
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (!qEnvironmentVariableIsSet("VELTRO_BENCH_HOME"))
-        return runInTemporaryHome(app);
     setBoardSize(1000, 640);
 
-    std::printf("Per feed, a new path from all samples so far, %d new samples a feed; median of %d runs [min-max]\n",
+    std::printf("Per feed, a new path from all samples so far, %d new samples a feed; median (min-max) of %d runs\n",
                 kPiece, kRuns);
     report("pen line (smoothed)", 2000, [] {
         return new TQPathLine(TQBrushStyle(1, 101, 82, 0), 1, 0, 0, 0, false, 0, 0, 0);

@@ -7,14 +7,13 @@
 //    30 ms / 2, and the ratio of the two.
 // The simulation is exact to the millisecond; what varies between runs is
 // the processor time it takes, printed as median (min-max) of five runs.
-// The log fixes its folder while the program loads: run it with HOME and the
-// XDG folders pointing at a temporary home, never the user's own.
 #include "actions/drawing/TQDrawingActionLine.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
 #include "modules/live/communications/TQRealTimeManager.h"
 #include "utils/TimeUtils.h"
 
+#include "BenchFigure.h"
 #include "RecordingRealTimeEngines.h"
 #include "TQRealTimeManagerProbe.h"
 
@@ -25,6 +24,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using Probe = TQRealTimeManagerProbe;
@@ -194,11 +194,9 @@ LateFigures lateJoinerRun()
     return f;
 }
 
-// "median (min-max)" of the values.
-void printSpread(const char *label, std::vector<double> values)
+void printSpread(const char *label, std::vector<double> ms)
 {
-    std::sort(values.begin(), values.end());
-    std::printf("%s: %.2f ms (%.2f-%.2f)\n", label, values[values.size() / 2], values.front(), values.back());
+    std::printf("%s: %s ms\n", label, BenchFigure::of(std::move(ms)).text(1.0, 2).c_str());
 }
 
 } // namespace

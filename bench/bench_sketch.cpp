@@ -8,13 +8,11 @@
 #include "modules/live/draws/TQPathLine.h"
 #include "modules/live/draws/TQPenFactory.h"
 
-#include <QDir>
+#include "BenchFigure.h"
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
-#include <unistd.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -40,19 +38,6 @@ TQPathLine *stroke(int id, int x, int y, int points, bool dirty)
     path->setPoints(feed);
     path->dirty = dirty;
     return path;
-}
-
-struct Figures
-{
-    double median = 0;
-    double min = 0;
-    double max = 0;
-};
-
-Figures summarise(std::vector<double> us)
-{
-    std::sort(us.begin(), us.end());
-    return {us[us.size() / 2], us.front(), us.back()};
 }
 
 struct Board
@@ -103,23 +88,9 @@ struct Board
 
 int main(int argc, char *argv[])
 {
-    // The data folder is fixed when the library loads: start again with a
-    // temporary home so that nothing is written into the user's.
-    if (qEnvironmentVariableIsEmpty("VELTRO_BENCH_HOME")) {
-        char folder[] = "/tmp/bench_sketch_XXXXXX";
-        if (!mkdtemp(folder))
-            return 1;
-        for (const char *name : {"VELTRO_BENCH_HOME", "HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
-            setenv(name, folder, 1);
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        execv("/proc/self/exe", argv);
-        return 1;
-    }
-    struct RemoveHome
-    {
-        ~RemoveHome() { QDir(qEnvironmentVariable("VELTRO_BENCH_HOME")).removeRecursively(); }
-    } removeHome;
+    // Measured without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(silent);
     setBoardSize(kView.width(), kView.height());
@@ -137,11 +108,10 @@ int main(int argc, char *argv[])
             pieces.push_back(board.drawOnePiece(i));
         for (int i = 0; i < 20; ++i)
             scrolls.push_back(board.scrollOut(i));
-        const Figures piece = summarise(pieces);
-        const Figures scroll = summarise(scrolls);
-        std::printf("  %5d strokes: one new piece %8.1f us (%.1f-%.1f); full redraw after scrolling out %9.1f us "
-                    "(%.1f-%.1f)\n",
-                    committed, piece.median, piece.min, piece.max, scroll.median, scroll.min, scroll.max);
+        const BenchFigure piece = BenchFigure::of(pieces);
+        const BenchFigure scroll = BenchFigure::of(scrolls);
+        std::printf("  %5d strokes: one new piece %22s us; full redraw after scrolling out %28s us\n", committed,
+                    piece.text().c_str(), scroll.text().c_str());
         if (committed == 0)
             incrementalAtZero = piece.median;
         incrementalAtMost = piece.median;
