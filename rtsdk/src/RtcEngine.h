@@ -36,7 +36,7 @@ public:
             mHandler = context.eventHandler;
         }
         const bool ok = context.eventHandler && context.appId && *context.appId;
-        return log(calltext::call("initialize", Api::contextText(context)), mCore->initialize(ok));
+        return log("initialize(" + Api::contextText(context) + ")", mCore->initialize(ok));
     }
     int queryInterface(typename Api::INTERFACE_ID_TYPE iid, void **inter) override
     {
