@@ -70,6 +70,8 @@ public:
     void release(bool sync) override
     {
         log(rtsdk::calltext::call("release", sync), 0);
+        // Threads off while this is still whole: they call it virtually.
+        releaseNow();
         delete this;
     }
 };

@@ -89,6 +89,8 @@ public:
     void end(bool sync)
     {
         rtsdk::recordLibraryCall("tessel", rtsdk::calltext::call("IRtcEngine::release", sync) + " -> " + mCore->name());
+        // Threads off while this is still whole: they call it virtually.
+        releaseNow();
         delete this;
     }
 };

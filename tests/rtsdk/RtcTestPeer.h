@@ -14,10 +14,14 @@ class RtcTestPeer : public agora::rtc::IRtcEngineEventHandler
 {
 public:
     RtcTestPeer() : engine(createAgoraRtcEngine()) { }
-    ~RtcTestPeer() override
+    ~RtcTestPeer() override { shutdown(); }
+    /** Ends the engine; a derived peer calls it in its own destructor, before
+     *  the listener it is stops being whole. */
+    void shutdown()
     {
         if (engine)
             engine->release(true);
+        engine = nullptr;
     }
 
     int join(const char *channel, unsigned int uid, const std::string &secret, const char *mode = "aes-128-xts")

@@ -51,6 +51,7 @@ class MediaPeer : public RtcTestPeer, public agora::media::IExternalVideoRenderF
                   public agora::media::IAudioFrameObserver
 {
 public:
+    ~MediaPeer() override { shutdown(); }
     agora::media::IMediaEngine *media()
     {
         void *p = nullptr;
@@ -210,8 +211,7 @@ private slots:
         const int afterLeave = teacher.audioFrames;
         QTest::qWait(100);
         QCOMPARE(teacher.audioFrames.load(), afterLeave);
-        teacher.engine->release(true);
-        teacher.engine = nullptr;
+        teacher.shutdown();
         QCOMPARE(teacher.renderers.load(), 0);
     }
 
