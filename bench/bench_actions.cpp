@@ -1,6 +1,7 @@
-// Envelopes unpacked per second (full 20 KB envelopes of short and of long
-// strokes, and a mixed corpus of every record family and envelope type) and
-// action records packed per second.
+// Time to unpack envelopes of drawing actions (a realistic batch of strokes,
+// and full 20 KB envelopes of short and of long pieces), each against
+// QJsonDocument::fromJson of the same bytes in the same run; a mixed corpus of
+// every record family and envelope type; and time to pack records.
 #include "actions/TQActionsFromNet.h"
 #include "actions/TQMessagePackagingService.h"
 #include "actions/TQActionParsers.h"
@@ -11,11 +12,16 @@
 #include "modules/live/bean/TQInClassMessage.h"
 #include "modules/live/communications/binary/TQBinaryPartition.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "BenchFigure.h"
 
+#include <QCoreApplication>
+#include <QJsonDocument>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace {
@@ -58,31 +64,108 @@ std::vector<std::unique_ptr<TQDrawingActionLine>> fullEnvelopeOf(int pointsPerPi
     }
 }
 
-template <class Work>
-double perSecond(Work work, double minimumSeconds = 1.0)
+// A teacher's stroke as the pen makes it: a wandering path of quarter-unit
+// points, cut into pieces of at most 70 points that share the strokeId.
+std::vector<std::unique_ptr<TQDrawingActionLine>> strokePieces(std::mt19937 &random, int stroke, int points)
 {
-    QElapsedTimer timer;
-    timer.start();
-    qint64 count = 0;
-    do {
-        work();
-        ++count;
-    } while (timer.nsecsElapsed() < qint64(minimumSeconds * 1e9));
-    return count / (timer.nsecsElapsed() / 1e9);
+    std::vector<std::unique_ptr<TQDrawingActionLine>> pieces;
+    int x = 400 + int(random() % 12000);
+    int y = 400 + int(random() % 7000);
+    for (int done = 0; done < points;) {
+        auto piece = strokePiece(stroke * 10 + int(pieces.size()), 0);
+        piece->strokeId = 600000 + stroke;
+        const int count = std::min(TQDrawingActionLine::kMaxMergedPoints, points - done);
+        for (int i = 0; i < count; ++i) {
+            x += int(random() % 61) - 30;
+            y += int(random() % 41) - 20;
+            piece->points.emplace_back(x, y, 0);
+        }
+        done += count;
+        pieces.push_back(std::move(piece));
+    }
+    return pieces;
 }
 
-void benchUnpack(int pointsPerPiece)
+// 50 strokes of 20 to 200 points, packed into as few envelopes as the
+// receiver's limit allows.
+std::vector<std::string> strokeBatch(int *strokePoints)
 {
-    std::string envelope;
-    const auto pieces = fullEnvelopeOf(pointsPerPiece, &envelope);
+    std::mt19937 random(20191012);
+    std::vector<std::unique_ptr<TQDrawingActionLine>> pieces;
+    *strokePoints = 0;
+    for (int stroke = 0; stroke < 50; ++stroke) {
+        const int points = 20 + int(random() % 181);
+        *strokePoints += points;
+        for (auto &piece : strokePieces(random, stroke, points))
+            pieces.push_back(std::move(piece));
+    }
     TQMessagePackagingService service;
-    size_t actions = 0;
-    const double rate = perSecond([&] {
-        std::unique_ptr<TQActionsFromNet> result(service.unpackMessage(envelope, nullptr, 100234));
-        actions = result->mActionArray.size();
-    });
-    std::printf("  %2d-point lines: %zu records, %zu bytes: %.0f envelopes/s (%.0f records/s)\n", pointsPerPiece,
-                actions, envelope.size(), rate, rate * double(actions));
+    std::vector<std::string> envelopes;
+    std::vector<TQAction *> list;
+    std::string packed;
+    for (const auto &piece : pieces) {
+        list.push_back(piece.get());
+        std::string longer = service.packMessage(list);
+        if (longer.size() > size_t(TQMessagePackagingService::kMaxReceivedBytes)) {
+            envelopes.push_back(packed);
+            list = {piece.get()};
+            longer = service.packMessage(list);
+        }
+        packed = std::move(longer);
+    }
+    envelopes.push_back(packed);
+    return envelopes;
+}
+
+size_t bytesOf(const std::vector<std::string> &envelopes)
+{
+    size_t bytes = 0;
+    for (const std::string &envelope : envelopes)
+        bytes += envelope.size();
+    return bytes;
+}
+
+// Unpacking the envelopes against QJsonDocument::fromJson of the same bytes.
+void compareWithJson(const char *what, const std::vector<std::string> &envelopes, size_t points)
+{
+    TQMessagePackagingService service;
+    size_t records = 0;
+    const BenchComparison c = bench::compare(
+        [&] {
+            for (const std::string &envelope : envelopes) {
+                const QJsonDocument document = QJsonDocument::fromJson(
+                    QByteArray::fromRawData(envelope.data(), int(envelope.size())));
+                if (document.isNull())
+                    std::abort();
+            }
+        },
+        [&] {
+            records = 0;
+            for (const std::string &envelope : envelopes) {
+                std::unique_ptr<TQActionsFromNet> result(service.unpackMessage(envelope, nullptr, 100234));
+                records += result->mActionArray.size();
+            }
+        });
+    std::printf("  %s: %zu envelopes, %zu bytes, %zu records, %zu points\n", what, envelopes.size(),
+                bytesOf(envelopes), records, points);
+    std::printf("    QJsonDocument::fromJson  %s us\n", c.reference.text(1e6).c_str());
+    std::printf("    unpackMessage            %s us, %s ns per point\n", c.subject.text(1e6).c_str(),
+                c.subject.text(1e9 / double(points)).c_str());
+    std::printf("    ratio to fromJson        %s  (goal: 3 or less)\n", c.ratio.text(1.0, 2).c_str());
+}
+
+void benchUnpack()
+{
+    int batchPoints = 0;
+    const std::vector<std::string> batch = strokeBatch(&batchPoints);
+    compareWithJson("50 strokes of 20-200 points", batch, size_t(batchPoints));
+    for (int pointsPerPiece : {2, 70}) {
+        std::string envelope;
+        const auto pieces = fullEnvelopeOf(pointsPerPiece, &envelope);
+        char what[64];
+        std::snprintf(what, sizeof what, "one full envelope of %d-point lines", pointsPerPiece);
+        compareWithJson(what, {envelope}, pieces.size() * size_t(pointsPerPiece));
+    }
 }
 
 void benchPack(int pointsPerPiece, int perEnvelope)
@@ -94,9 +177,9 @@ void benchPack(int pointsPerPiece, int perEnvelope)
         list.push_back(pieces.back().get());
     }
     TQMessagePackagingService service;
-    const double rate = perSecond([&] { service.packMessage(list); });
-    std::printf("  %2d-point lines, %d per envelope: %.0f records/s\n", pointsPerPiece, perEnvelope,
-                rate * perEnvelope);
+    const BenchFigure figure = bench::perCall([&] { service.packMessage(list); });
+    std::printf("  %2d-point lines, %d per envelope: %s us per envelope\n", pointsPerPiece, perEnvelope,
+                figure.text(1e6, 2).c_str());
 }
 
 // One record of every parsed code, rebuilt from a sample text each.
@@ -156,22 +239,23 @@ void benchMixed()
     const auto envelopes = mixedEnvelopes(records);
     TQMessagePackagingService service;
     QByteArray raw(TQBinaryPartition::kSliceBytes, 'x');
-    const double rate = perSecond([&] {
+    const BenchFigure unpack = bench::perCall([&] {
         for (const std::string &envelope : envelopes) {
             std::unique_ptr<TQActionsFromNet> result(service.unpackMessage(envelope, &raw, 100234));
         }
     });
-    std::printf("  mixed corpus, %zu envelopes of all 8 types and %zu codes: %.0f envelopes/s\n", envelopes.size(),
-                records.size(), rate * double(envelopes.size()));
+    std::printf("  mixed corpus, %zu envelopes of all 8 types and %zu codes: %s us per envelope\n", envelopes.size(),
+                records.size(), unpack.text(1e6 / double(envelopes.size()), 2).c_str());
 
     std::vector<TQAction *> list;
     for (const auto &record : records)
         list.push_back(record.get());
-    const double packRate = perSecond([&] {
+    const BenchFigure pack = bench::perCall([&] {
         for (TQAction *record : list)
             service.packMessage({record});
     });
-    std::printf("  mixed corpus, one record per envelope: %.0f records/s\n", packRate * double(list.size()));
+    std::printf("  mixed corpus, one record per envelope: %s us per record\n",
+                pack.text(1e6 / double(list.size()), 2).c_str());
 }
 
 } // namespace
@@ -180,9 +264,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     qInstallMessageHandler(silent);
-    std::printf("Unpacking full envelopes (at most %d bytes)\n", TQMessagePackagingService::kMaxReceivedBytes);
-    benchUnpack(2);
-    benchUnpack(70);
+    std::printf("Figures: median (min-max) of %d runs\n", bench::kRuns);
+    std::printf("Unpacking envelopes (at most %d bytes each)\n", TQMessagePackagingService::kMaxReceivedBytes);
+    benchUnpack();
     std::printf("Packing\n");
     benchPack(2, 10);
     benchPack(70, 1);

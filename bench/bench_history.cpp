@@ -12,12 +12,16 @@
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/communications/TQLateRequestFetch.h"
 
+#include "BenchFigure.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 static void silent(QtMsgType, const QMessageLogContext &, const QString &) {}
 
@@ -63,12 +67,17 @@ static TQDrawingAction *actionAt(int i, int position)
     return a;
 }
 
-int main(int argc, char *argv[])
+struct HistoryRun
 {
-    QCoreApplication app(argc, argv);
-    qInstallMessageHandler(silent);
-    const int total = 20000;
+    double appendSeconds = 0;
+    double bulkSeconds = 0;
+    int chunks = 0;
+    size_t bytes = 0;
+};
 
+HistoryRun runOnce(int total)
+{
+    HistoryRun run;
     CourseDetailBean course{QJsonObject()};
     QElapsedTimer timer;
     timer.start();
@@ -77,24 +86,43 @@ int main(int argc, char *argv[])
         course.addDrawingAction(actionAt(i, position), -1);
         course.mergeLineActions(position);
     }
-    const qint64 appendNs = timer.nsecsElapsed();
+    run.appendSeconds = timer.nsecsElapsed() / 1e9;
 
     TQLateRequestFetch fetch;
     fetch.uids = {20001};
     fetch.end = course.getDrawingActionCount() - 1;
     fetch.properStart = course.getProperStartIndex(0, 0);
-    int chunks = 0;
-    size_t bytes = 0;
     timer.restart();
     while (std::unique_ptr<TQControlBulkMessage> chunk{course.buildBulkMessage(fetch, true)}) {
-        ++chunks;
-        bytes += chunk->mDrawingText.size();
+        ++run.chunks;
+        run.bytes += chunk->mDrawingText.size();
     }
-    const qint64 bulkNs = timer.nsecsElapsed();
+    run.bulkSeconds = timer.nsecsElapsed() / 1e9;
+    return run;
+}
 
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(silent);
+    const int total = 20000;
+    const int runs = 9;
+
+    std::vector<double> appends, bulks;
+    HistoryRun last;
+    for (int i = 0; i < runs; ++i) {
+        last = runOnce(total);
+        appends.push_back(last.appendSeconds);
+        bulks.push_back(last.bulkSeconds);
+    }
+    const BenchFigure append = BenchFigure::of(appends);
+    const BenchFigure bulk = BenchFigure::of(bulks);
+
+    std::printf("Figures: median (min-max) of %d runs\n", runs);
     std::printf("history actions: %d\n", total);
-    std::printf("append + merge: %.3f us per action (%.1f ms total)\n", appendNs / 1000.0 / total, appendNs / 1e6);
-    std::printf("bulk messages: %d chunks, %zu text bytes, %.2f ms total, %.1f us per chunk\n", chunks, bytes,
-                bulkNs / 1e6, chunks ? bulkNs / 1000.0 / chunks : 0.0);
+    std::printf("append + merge: %s us per action, %s ms total\n", append.text(1e6 / total, 3).c_str(),
+                append.text(1e3).c_str());
+    std::printf("bulk messages: %d chunks, %zu text bytes, %s ms total, %s us per chunk\n", last.chunks, last.bytes,
+                bulk.text(1e3, 2).c_str(), bulk.text(1e6 / std::max(1, last.chunks)).c_str());
     return 0;
 }

@@ -2,13 +2,16 @@
 // envelope, as the payload of an envelope of every type, as one action text
 // for the factory, and to the chat, duration and partition readers. Every
 // record that comes back must write a text that parses again, and a record
-// parsed from our own text must be stable.
+// parsed from our own text must be stable. The fast readers (the envelope read
+// in place, the line parser) must agree with the plain rules.
 #include "actions/TQAction.h"
 #include "actions/TQActionFields.h"
 #include "actions/TQActionsFromNet.h"
 #include "actions/TQDrawingAction.h"
 #include "actions/TQJsonValues.h"
+#include "actions/TQMessageEnvelope.h"
 #include "actions/TQMessagePackagingService.h"
+#include "actions/drawing/TQDrawingActionLine.h"
 #include "actions/message/TQPrivateMessageAction.h"
 #include "actions/message/TQPublicMessageAction.h"
 #include "actions/message/TQStudentDurationAction.h"
@@ -16,6 +19,8 @@
 #include "modules/live/communications/binary/TQBinaryPartition.h"
 
 #include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 #include <QtGlobal>
 
@@ -24,6 +29,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -145,6 +152,67 @@ void checkNumbers(const std::string &input)
     }
 }
 
+// The envelope read in place must be the envelope the JSON parser reads.
+void checkCompactEnvelope(const std::string &input)
+{
+    TQMessageEnvelope header;
+    std::string_view payload;
+    if (!TQMessageEnvelope::readCompact(input, &header, &payload))
+        return;
+    const TQMessageEnvelope parsed = TQMessageEnvelope::fromJson(
+        QJsonDocument::fromJson(QByteArray::fromRawData(input.data(), int(input.size()))).object());
+    if (parsed.tqMsg != payload || parsed.tqType != header.tqType || parsed.tqRec != header.tqRec
+        || parsed.tqTm != header.tqTm)
+        fail("the envelope read in place differs from the JSON parser's", input);
+}
+
+// The line rules spelt out step by step: elements split at ",", the points
+// from the pieces after each ",(". The line parser must build the same line.
+std::unique_ptr<TQDrawingActionLine> lineByTheRules(const std::string &text)
+{
+    const TQActionFields fields(text);
+    if (fields.size() < 15 || fields.hasNonNumeric(2, 13))
+        return nullptr;
+    auto line = std::make_unique<TQDrawingActionLine>();
+    const std::vector<std::string_view> pieces = splitKeepingEmpty(text, ",(");
+    for (size_t i = 1; i < pieces.size(); ++i) {
+        std::string_view piece = pieces[i];
+        piece.remove_suffix(piece.empty() ? 0 : 1);
+        const TQActionFields coordinates(piece);
+        if (coordinates.size() < 3 || coordinates.hasNonNumeric(0, 2))
+            return nullptr;
+        line->points.emplace_back(coordinates.toInt(0), coordinates.toInt(1), coordinates.toInt(2));
+    }
+    if (line->points.size() < 2)
+        return nullptr;
+    line->drawingIndex = fields.toInt(0);
+    line->materialId = fields.toInt(2);
+    line->pageIndex = fields.toInt(3);
+    line->topOffset = fields.toInt(4);
+    line->secondOffset = fields.toInt(5);
+    line->canvasWidth = fields.toInt(6);
+    line->canvasHeight = fields.toInt(7);
+    line->brush = TQBrushStyle(brushTypeFromText(fields.toInt(9), fields.toInt(10) != 0),
+                               brushColorFromRgbaString(fields.text(14)), brushWidthFromText(fields.toInt(8)), 0);
+    line->senderId = fields.toInt(11);
+    line->straight = fields.isOne(12);
+    line->strokeId = fields.toInt(13);
+    if (fields.size() >= 16 && (fields.at(15).empty() || fields.at(15).front() != '('))
+        line->alphaFlag = fields.toInt(15);
+    return line;
+}
+
+void checkLine(const std::string &input)
+{
+    const std::unique_ptr<TQDrawingActionLine> parsed(TQDrawingActionLine::lineFromText(input));
+    const std::unique_ptr<TQDrawingActionLine> expected = lineByTheRules(input);
+    if (!parsed != !expected)
+        fail(parsed ? "the line parser accepted a line the rules refuse" : "the line parser refused a line the rules accept",
+             input);
+    if (parsed && textOf(*parsed) != textOf(*expected))
+        fail("the line parser built another line than the rules", input + " / " + textOf(*parsed));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -175,5 +243,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkMessageRecords(input);
     checkPartition(service, input);
     checkNumbers(input);
+    checkCompactEnvelope(input);
+    checkLine(input);
     return 0;
 }

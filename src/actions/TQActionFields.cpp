@@ -4,7 +4,13 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -66,6 +72,42 @@ std::vector<std::string_view> splitKeepingEmpty(std::string_view text, std::stri
     }
 }
 
+size_t countOf(std::string_view text, char c)
+{
+    size_t count = 0;
+    size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time; each byte lane counts its matches, and the
+    // lanes are added up before any of them could pass 255.
+    const __m128i needle = _mm_set1_epi8(c);
+    while (i + 16 <= text.size()) {
+        __m128i lanes = _mm_setzero_si128();
+        const size_t blocks = std::min<size_t>((text.size() - i) / 16, 255);
+        for (size_t b = 0; b < blocks; ++b, i += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text.data() + i));
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, needle));
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, _mm_setzero_si128());
+        count += size_t(_mm_cvtsi128_si32(sums)) + size_t(_mm_extract_epi16(sums, 4));
+    }
+#endif
+    // Eight bytes at a time: a byte equal to c becomes 0 after the xor, and
+    // each zero byte sets exactly one high bit in `zero`.
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    const quint64 pattern = 0x0101010101010101ULL * quint8(c);
+    for (; i + 8 <= text.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, text.data() + i, 8);
+        word ^= pattern;
+        const quint64 zero = ~(((word & kLow7) + kLow7) | word | kLow7);
+        // One bit per matching byte; the multiply adds the eight bytes up.
+        count += size_t(((zero >> 7) * 0x0101010101010101ULL) >> 56);
+    }
+    for (; i < text.size(); ++i)
+        count += text[i] == c;
+    return count;
+}
+
 TQActionFields::TQActionFields(std::string_view text, char separator)
     : m_text(text)
     , m_elements(splitKeepingEmpty(text, std::string_view(&separator, 1)))
@@ -112,6 +154,14 @@ std::string TQActionFields::base64Text(int i) const
 
 bool TQActionFields::parseInt32(std::string_view text, int *value)
 {
+    // The usual element is a plain number that fills the element.
+    int plain = 0;
+    const char *at = text.data();
+    if (readPlainDigits(&at, text.data() + text.size(), &plain) && at == text.data() + text.size()) {
+        if (value)
+            *value = plain;
+        return true;
+    }
     qint64 wide = 0;
     if (!parseBounded(text, std::numeric_limits<int>::min(), quint64(std::numeric_limits<int>::max()), &wide))
         return false;

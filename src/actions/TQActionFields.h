@@ -38,6 +38,18 @@ public:
     bool isOne(int i) const { return toInt(i) == 1; }
 
     static bool parseInt32(std::string_view text, int *value);
+    // The plain form alone ("-" and digits), read from *cursor up to the first
+    // other character, which must be stop: then *cursor is moved past stop.
+    // False (cursor unchanged) for anything else, including values that the
+    // full rules of parseInt32 would still accept; callers then use those.
+    static bool readPlainInt32(const char **cursor, const char *end, char stop, int *value)
+    {
+        const char *at = *cursor;
+        if (!readPlainDigits(&at, end, value) || at == end || *at != stop)
+            return false;
+        *cursor = at + 1;
+        return true;
+    }
     static bool parseInt64(std::string_view text, qint64 *value);
     static bool isInt32(std::string_view text) { return parseInt32(text, nullptr); }
 
@@ -58,9 +70,38 @@ public:
     }
 
 private:
+    // "-" and 1 to 10 digits within the int range, from *cursor up to the
+    // first other character (where *cursor is left); false otherwise.
+    static bool readPlainDigits(const char **cursor, const char *end, int *value)
+    {
+        const char *at = *cursor;
+        const bool negative = at < end && *at == '-';
+        if (negative)
+            ++at;
+        const char *const digits = at;
+        // Eleven digits at most are looked at: more than ten never fit.
+        const char *const limit = end - at > 11 ? at + 11 : end;
+        quint64 magnitude = 0;
+        while (at < limit) {
+            const unsigned digit = static_cast<unsigned>(*at) - unsigned('0');
+            if (digit > 9)
+                break;
+            magnitude = magnitude * 10 + digit;
+            ++at;
+        }
+        if (at == digits || at - digits > 10 || magnitude > (negative ? 2147483648ULL : 2147483647ULL))
+            return false;
+        *value = negative ? int(-qint64(magnitude)) : int(magnitude);
+        *cursor = at;
+        return true;
+    }
+
     std::string_view m_text;
     std::vector<std::string_view> m_elements;
 };
 
 // Splits text at every occurrence of separator, keeping empty parts.
 std::vector<std::string_view> splitKeepingEmpty(std::string_view text, std::string_view separator);
+
+// How often c occurs in text (to reserve before a split).
+size_t countOf(std::string_view text, char c);

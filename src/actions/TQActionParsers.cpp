@@ -55,15 +55,22 @@
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
+#include <string>
 
 namespace {
 
 // A class's own parser seen as a parser of actions.
 template <class Action, Action *(*Parse)(std::string)>
-TQAction *parseAs(std::string text)
+TQAction *parseAs(std::string_view text)
 {
-    return Parse(std::move(text));
+    return Parse(std::string(text));
+}
+
+// The same for a parser that reads the text in place.
+template <class Action, Action *(*Parse)(std::string_view)>
+TQAction *parseInPlaceAs(std::string_view text)
+{
+    return Parse(text);
 }
 
 struct ParserEntry
@@ -74,7 +81,8 @@ struct ParserEntry
 
 // Sorted by code.
 const ParserEntry kParsers[] = {
-    {0, &parseAs<TQDrawingActionLine, &TQDrawingActionLine::lineFromString>},
+    // Most of what arrives: read without a copy.
+    {0, &parseInPlaceAs<TQDrawingActionLine, &TQDrawingActionLine::lineFromText>},
     {1, &parseAs<TQDrawActionDrawCircle, &TQDrawActionDrawCircle::drawCircleFromString>},
     {2, &parseAs<TQDrawingActionSave, &TQDrawingActionSave::saveFromString>},
     {3, &parseAs<TQDrawingActionRestore, &TQDrawingActionRestore::restoreFromString>},

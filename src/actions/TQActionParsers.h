@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 class TQAction;
 
@@ -8,6 +8,6 @@ class TQAction;
 // received text (the text of one action without brackets). Codes without an
 // entry (message records, the page zoom, 131, unknown and negative codes)
 // give null.
-using TQActionParser = TQAction *(*)(std::string text);
+using TQActionParser = TQAction *(*)(std::string_view text);
 
 TQActionParser actionParserForCode(int code);

@@ -2,6 +2,7 @@
 
 #include "utils/GlobalConstants.h"
 
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -52,10 +53,13 @@ std::string brushColorToActionText(TQBrushColor code, bool alpha)
     return text;
 }
 
-TQBrushColor brushColorFromRgbaString(const std::string &text)
+TQBrushColor brushColorFromRgbaString(std::string_view text)
 {
+    // Every listed text has eight characters.
+    if (text.size() != 8)
+        return kBrushColorDefault;
     for (const RgbaCode &entry : kRgbaCodes) {
-        if (text == entry.text)
+        if (std::memcmp(text.data(), entry.text, 8) == 0)
             return entry.code;
     }
     return kBrushColorDefault;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Brush colour codes 0-20 and 100-118 (brushColorTable() holds their colours).
 // 100 is the eraser (fully transparent), 101 the default black.
@@ -17,7 +18,7 @@ std::string brushColorToRgbaString(TQBrushColor code);
 // replaced by "CC" when alpha is set.
 std::string brushColorToActionText(TQBrushColor code, bool alpha);
 // The code of an "RRGGBBAA" text (case-sensitive, first listed match); 101 when none.
-TQBrushColor brushColorFromRgbaString(const std::string &text);
+TQBrushColor brushColorFromRgbaString(std::string_view text);
 
 // The brush type of a received text's type and eraser elements.
 int brushTypeFromText(int type, bool eraser);

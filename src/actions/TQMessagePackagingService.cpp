@@ -21,7 +21,7 @@
 #include <QJsonObject>
 
 #include <climits>
-#include <utility>
+#include <cstring>
 
 namespace {
 
@@ -114,10 +114,16 @@ TQActionsFromNet *TQMessagePackagingService::unpackMessage(const std::string &st
         }
     }
 
-    // Text that is not a JSON object reads as an empty envelope.
-    const QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray::fromRawData(strFromNetwork.data(), int(strFromNetwork.size())));
-    const TQMessageEnvelope envelope = TQMessageEnvelope::fromJson(document.object());
+    // What peers send is read in place; anything else goes through the JSON
+    // parser, and text that is not a JSON object reads as an empty envelope.
+    TQMessageEnvelope envelope;
+    std::string_view payload;
+    if (!TQMessageEnvelope::readCompact(strFromNetwork, &envelope, &payload)) {
+        const QJsonDocument document = QJsonDocument::fromJson(
+            QByteArray::fromRawData(strFromNetwork.data(), int(strFromNetwork.size())));
+        envelope = TQMessageEnvelope::fromJson(document.object());
+        payload = envelope.tqMsg;
+    }
     if (unsigned(envelope.tqType) > unsigned(TQMessageEnvelope::StudentDuration)) {
         CLog::printf("TQMessagePackagingService::unpackMessage strFromNetwork is %s, from %d, message length %d, "
                      "meta type is not valid.",
@@ -135,9 +141,11 @@ TQActionsFromNet *TQMessagePackagingService::unpackMessage(const std::string &st
     case TQMessageEnvelope::Status:
     case TQMessageEnvelope::Control:
     case TQMessageEnvelope::OnsiteHomework:
-        splitIntoActions(envelope.tqMsg, from, result);
+        splitIntoActions(payload, from, result);
         break;
     default:
+        if (envelope.tqMsg.empty())
+            envelope.tqMsg = std::string(payload);
         if (!unpackMessagePayload(envelope, messageDataArray, from, result)) {
             CLog::printf("TQMessagePackagingService::unpackMessage strFromNetwork is %s, from %d, message length %d, "
                          "partition is not valid.",
@@ -188,39 +196,49 @@ TQBinaryPartition *TQMessagePackagingService::unpackPartition(const std::string 
     return TQBinaryPartition::fromJson(document.object());
 }
 
-void TQMessagePackagingService::splitIntoActions(const std::string &payload, int fromUserID,
+void TQMessagePackagingService::splitIntoActions(std::string_view payload, int fromUserID,
                                                  TQActionsFromNet *result)
 {
     // "[a],[b]" gives the pieces "[a", ",[b" and "": the text after a piece's
-    // last "[" is one record without its brackets.
-    for (std::string_view piece : splitKeepingEmpty(payload, "]")) {
-        if (piece.empty())
-            continue;
-        const size_t open = piece.rfind('[');
-        if (open != std::string_view::npos)
-            piece.remove_prefix(open + 1);
-        if (TQAction *action = constructionActionFromStr(std::string(piece), fromUserID))
-            result->mActionArray.push_back(action);
+    // last "[" is one record without its brackets. One pass, no copies.
+    result->mActionArray.reserve(countOf(payload, ']') + 1);
+    const char *start = payload.data();
+    const char *const end = start + payload.size();
+    while (start < end) {
+        const void *hit = std::memchr(start, ']', size_t(end - start));
+        const char *const pieceEnd = hit ? static_cast<const char *>(hit) : end;
+        if (pieceEnd > start) {
+            const void *open = ::memrchr(start, '[', size_t(pieceEnd - start));
+            const char *const recordStart = open ? static_cast<const char *>(open) + 1 : start;
+            if (TQAction *action =
+                    actionFromText(std::string_view(recordStart, size_t(pieceEnd - recordStart)), fromUserID))
+                result->mActionArray.push_back(action);
+        }
+        start = pieceEnd + 1;
     }
 }
 
 TQAction *TQMessagePackagingService::constructionActionFromStr(std::string text, int fromUserID)
 {
+    return actionFromText(text, fromUserID);
+}
+
+TQAction *TQMessagePackagingService::actionFromText(std::string_view text, int fromUserID)
+{
     if (text.empty())
         return nullptr;
     const size_t firstComma = text.find(',');
-    if (firstComma == std::string::npos)
+    if (firstComma == std::string_view::npos)
         return nullptr;
     const size_t secondComma = text.find(',', firstComma + 1);
     int code = 0;
-    if (!TQActionFields::parseInt32(std::string_view(text).substr(firstComma + 1, secondComma - firstComma - 1),
-                                    &code))
+    if (!TQActionFields::parseInt32(text.substr(firstComma + 1, secondComma - firstComma - 1), &code))
         return nullptr;
     const TQActionParser parse = actionParserForCode(code);
     if (!parse) {
         CLog::printf("TQMessagePackagingService::constructionActionFromStr: message type %d from %d not parsed %s",
-                     code, fromUserID, text.c_str());
+                     code, fromUserID, std::string(text).c_str());
         return nullptr;
     }
-    return parse(std::move(text));
+    return parse(text);
 }

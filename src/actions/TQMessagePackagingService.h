@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TQAction;
@@ -49,8 +50,10 @@ public:
     TQAction *constructionActionFromStr(std::string text, int fromUserID);
 
 private:
+    // The factory on a view of the text, as the envelope's payload holds it.
+    TQAction *actionFromText(std::string_view text, int fromUserID);
     // Fills the result's actions from a payload of the types that hold action texts.
-    void splitIntoActions(const std::string &payload, int fromUserID, TQActionsFromNet *result);
+    void splitIntoActions(std::string_view payload, int fromUserID, TQActionsFromNet *result);
     // Payload types 2, 5, 6 and 7: one chat or duration record, or a
     // partition; false when a partition is refused.
     bool unpackMessagePayload(const TQMessageEnvelope &envelope, QByteArray *messageDataArray, int fromUserID,

@@ -7,13 +7,18 @@
 #include <QDebug>
 #include <QFile>
 #include <QLocale>
-#include <QMutex>
-#include <QMutexLocker>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <mutex>
+#include <string>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,9 +31,10 @@ const char *levelTag(int level)
 
 // Function-local statics: the state exists before main() and is independent
 // of the order in which translation units are initialised.
-QMutex &logMutex()
+// A standard mutex rather than QMutex, so that thread checkers see the lock.
+std::mutex &logMutex()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     return mutex;
 }
 
@@ -38,16 +44,148 @@ std::atomic<int> &logCounter()
     return counter;
 }
 
-QString &currentPathStorage()
+// The current file's path, and the same encoded for the file system so that
+// a line needs no conversion. Guarded by the log mutex.
+struct CurrentPath
 {
-    static QString path = CLog::generateDefaultLogPath(QStringLiteral("0"));
-    return path;
+    void set(const QString &next)
+    {
+        path = next;
+        encoded = QFile::encodeName(next);
+    }
+    QString path;
+    QByteArray encoded;
+};
+
+CurrentPath &currentPathStorage()
+{
+    static CurrentPath current = [] {
+        CurrentPath first;
+        first.set(CLog::generateDefaultLogPath(QStringLiteral("0")));
+        return first;
+    }();
+    return current;
 }
 
-QString stampNow()
+// "[yyyy-MM-dd hh:mm:ss.zzz] " for now as the Chinese locale writes it, in
+// UTF-8. Everything up to the seconds is formatted once per second and
+// thread: formatting a local time made up most of a line's cost.
+class Stamp
 {
-    static const QLocale chinese(QLocale::Chinese, QLocale::AnyCountry);
-    return chinese.toString(currentDateTime(), QStringLiteral("[yyyy-MM-dd hh:mm:ss.zzz] "));
+public:
+    Stamp()
+    {
+        const qint64 millis = currentTimeMillis();
+        qint64 second = millis / 1000;
+        int milli = int(millis % 1000);
+        if (milli < 0) {
+            --second;
+            milli += 1000;
+        }
+        thread_local qint64 cachedSecond = 0;
+        thread_local char cachedPrefix[48];
+        thread_local int cachedLength = -1;
+        if (cachedLength < 0 || cachedSecond != second) {
+            static const QLocale chinese(QLocale::Chinese, QLocale::AnyCountry);
+            const QByteArray prefix =
+                chinese.toString(QDateTime::fromMSecsSinceEpoch(second * 1000), QStringLiteral("[yyyy-MM-dd hh:mm:ss."))
+                    .toUtf8();
+            cachedLength = int(qMin<qint64>(prefix.size(), qint64(sizeof cachedPrefix)));
+            std::memcpy(cachedPrefix, prefix.constData(), size_t(cachedLength));
+            cachedSecond = second;
+        }
+        std::memcpy(m_text, cachedPrefix, size_t(cachedLength));
+        char *at = m_text + cachedLength;
+        *at++ = char('0' + milli / 100);
+        *at++ = char('0' + milli / 10 % 10);
+        *at++ = char('0' + milli % 10);
+        *at++ = ']';
+        *at++ = ' ';
+        m_length = int(at - m_text);
+    }
+
+    const char *data() const { return m_text; }
+    int size() const { return m_length; }
+    QString toString() const { return QString::fromUtf8(m_text, m_length); }
+
+private:
+    char m_text[56];
+    int m_length = 0;
+};
+
+// One open, one write and one close; no status checks of the file in between.
+// A file that cannot be opened gets nothing.
+void appendToFile(const char *path, const std::string &line)
+{
+    const int fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return;
+    const char *data = line.data();
+    size_t left = line.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        data += written;
+        left -= size_t(written);
+    }
+    ::close(fd);
+}
+
+void appendUtf8(std::string &out, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const QByteArray utf8 = text.toUtf8();
+    out.append(utf8.constData(), size_t(utf8.size()));
+}
+
+void writeFileLine(const Stamp &stamp, const QString &message, const QString &tag, int level, const QString &path)
+{
+    // One buffer per thread, kept from line to line.
+    thread_local std::string line;
+    line.clear();
+    line.append(stamp.data(), size_t(stamp.size()));
+    appendUtf8(line, tag);
+    line += levelTag(level);
+    appendUtf8(line, message);
+    line += "\r\n";
+
+    const QByteArray explicitPath = path.isEmpty() ? QByteArray() : QFile::encodeName(path);
+    const std::lock_guard<std::mutex> lock(logMutex());
+    appendToFile(path.isEmpty() ? currentPathStorage().encoded.constData() : explicitPath.constData(), line);
+}
+
+void writeConsoleLine(const Stamp &stamp, const QString &message, const QString &tag, int level)
+{
+    const char *const levelText = levelTag(level);
+    QString line;
+    line.reserve(stamp.size() + int(std::strlen(levelText)) + tag.size() + message.size());
+    line += stamp.toString();
+    line += QLatin1String(levelText);
+    line += tag;
+    line += message;
+    if (level != CLog::LEVEL_DEBUG) {
+        qWarning("%s", line.toUtf8().constData());
+        return;
+    }
+    if (line.size() < CLog::kConsoleChunk) {
+        qDebug("%s", line.toUtf8().constData());
+        return;
+    }
+    for (int pos = 0; pos < line.size(); pos += CLog::kConsoleChunk)
+        qDebug("%s", line.mid(pos, CLog::kConsoleChunk).toUtf8().constData());
+}
+
+// The file line, then the console line, both with the same time.
+void writeLine(const QString &message, const QString &tag, int level, const QString &path)
+{
+    const Stamp stamp;
+    writeFileLine(stamp, message, tag, level, path);
+    writeConsoleLine(stamp, message, tag, level);
 }
 
 // Fix the first log file while the program loads, as the rest of the system expects.
@@ -69,8 +207,8 @@ QString CLog::generateDefaultLogPath(const QString &tag)
 
 QString CLog::currentLogPath()
 {
-    QMutexLocker lock(&logMutex());
-    return currentPathStorage();
+    const std::lock_guard<std::mutex> lock(logMutex());
+    return currentPathStorage().path;
 }
 
 void CLog::resetLogFile()
@@ -78,57 +216,33 @@ void CLog::resetLogFile()
     // Built outside the lock: generating a path logs nothing to the file, but
     // it touches the file system.
     const QString next = generateDefaultLogPath(QStringLiteral("0"));
-    QMutexLocker lock(&logMutex());
-    currentPathStorage() = next;
+    const std::lock_guard<std::mutex> lock(logMutex());
+    currentPathStorage().set(next);
 }
 
 void CLog::writeLogFile(const QString &message, const QString &tag, int level, const QString &path)
 {
-    QByteArray line = stampNow().toUtf8();
-    line += tag.toUtf8();
-    line += levelTag(level);
-    line += message.toUtf8();
-    line += "\r\n";
-
-    QMutexLocker lock(&logMutex());
-    QFile file(path.isEmpty() ? currentPathStorage() : path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
-    file.write(line);
-    file.close();
+    writeFileLine(Stamp(), message, tag, level, path);
 }
 
 void CLog::outputLog(const QString &message, const QString &tag, int level)
 {
-    const QString line = stampNow() + QLatin1String(levelTag(level)) + tag + message;
-    if (level != LEVEL_DEBUG) {
-        qWarning("%s", line.toUtf8().constData());
-        return;
-    }
-    if (line.size() < kConsoleChunk) {
-        qDebug("%s", line.toUtf8().constData());
-        return;
-    }
-    for (int pos = 0; pos < line.size(); pos += kConsoleChunk)
-        qDebug("%s", line.mid(pos, kConsoleChunk).toUtf8().constData());
+    writeConsoleLine(Stamp(), message, tag, level);
 }
 
 void CLog::debug(const QString &message, const QString &tag, const QString &path)
 {
-    writeLogFile(message, tag, LEVEL_DEBUG, path);
-    outputLog(message, tag, LEVEL_DEBUG);
+    writeLine(message, tag, LEVEL_DEBUG, path);
 }
 
 void CLog::log(const QString &message, const QString &tag, const QString &path)
 {
-    writeLogFile(message, tag, LEVEL_LOG, path);
-    outputLog(message, tag, LEVEL_LOG);
+    writeLine(message, tag, LEVEL_LOG, path);
 }
 
 void CLog::error(const QString &message, const QString &tag, const QString &path)
 {
-    writeLogFile(message, tag, LEVEL_ERROR, path);
-    outputLog(message, tag, LEVEL_ERROR);
+    writeLine(message, tag, LEVEL_ERROR, path);
 }
 
 void CLog::print(const QString &message)

@@ -141,6 +141,28 @@ void TestPackaging::unpacks_data()
                                         << false << 0 << 1 << qint64(1) << QStringList{"[1,9,0]", "[3,9,0]"} << "";
     QTest::newRow("nested brackets") << envelope("\"[[[1,9,0]]]\"", "1", "1", "3").toUtf8() << false << 3 << 1
                                      << qint64(1) << QStringList{"[1,9,0]"} << "";
+    // What peers send is read in place; every other form goes through the JSON parser, with the same result.
+    const QByteArray compact("{\"tqMsg\":\"[1,9,0]\",\"tqRec\":\"-1\",\"tqTm\":\"5\",\"tqType\":\"3\"}");
+    QTest::newRow("compact") << compact << false << 3 << -1 << qint64(5) << QStringList{"[1,9,0]"} << "";
+    QTest::newRow("compact, blanks and signs in numbers")
+        << QByteArray("{\"tqMsg\":\"[1,9,0]\",\"tqRec\":\" +4 \",\"tqTm\":\"-6\",\"tqType\":\"1\"}") << false << 1 << 4
+        << qint64(-6) << QStringList{"[1,9,0]"} << "";
+    QTest::newRow("blank after the object") << compact + " \r\n" << false << 3 << -1 << qint64(5)
+                                            << QStringList{"[1,9,0]"} << "";
+    QTest::newRow("text after the object") << compact + "x" << false << 0 << 0 << qint64(0) << QStringList{} << "";
+    QTest::newRow("no closing brace") << compact.left(compact.size() - 1) << false << 0 << 0 << qint64(0)
+                                      << QStringList{} << "";
+    QTest::newRow("raw control character in the payload")
+        << QByteArray("{\"tqMsg\":\"[1,9,0]\t\",\"tqRec\":\"1\",\"tqTm\":\"1\",\"tqType\":\"3\"}") << false << 3 << 1
+        << qint64(1) << QStringList{"[1,9,0]"} << "";
+    QTest::newRow("raw UTF-8 in the payload")
+        << QByteArray("{\"tqMsg\":\"[-1,151,5,\xe5\x9b\xbe.png,77]\",\"tqRec\":\"1\",\"tqTm\":\"1\",\"tqType\":\"3\"}")
+        << false << 3 << 1 << qint64(1) << QStringList{QString::fromUtf8("[-1,151,5,\xe5\x9b\xbe.png,77]")} << "";
+    QTest::newRow("members in another order")
+        << QByteArray("{\"tqRec\":\"1\",\"tqType\":\"3\",\"tqTm\":\"2\",\"tqMsg\":\"[1,9,0]\"}") << false << 3 << 1
+        << qint64(2) << QStringList{"[1,9,0]"} << "";
+    QTest::newRow("member given twice: the last counts") << compact.left(compact.size() - 1) + ",\"tqType\":\"0\"}" << false
+                                        << 0 << -1 << qint64(5) << QStringList{"[1,9,0]"} << "";
     QTest::newRow("escaped text") << envelope("\"[5,14,0,0,0,0,0,0,0,0,0,0,0,,\\\"q\\\\,f\\u00e9,0,0]\"", "1", "1", "0")
                                          .toUtf8()
                                   << false << 0 << 1 << qint64(1)

@@ -81,6 +81,11 @@ void TestLog::lineFormat_data()
     QTest::newRow("log") << 1 << "a.cpp f (12) " << "x=1" << "[2019-10-12 09:41:05.123] a.cpp f (12) [LOG] x=1";
     QTest::newRow("empty print") << -1 << "" << "" << "[2019-10-12 09:41:05.123] [DEBUG] ";
     QTest::newRow("chinese") << 0 << "标签 " << "中文测试，好" << "[2019-10-12 09:41:05.123] 标签 [DEBUG] 中文测试，好";
+    // The stamp's time is the row's: the milliseconds padded, and a later
+    // second or day never shows the one written before.
+    QTest::newRow("milliseconds padded") << 1 << "" << "a" << "[2019-10-12 09:41:05.007] [LOG] a";
+    QTest::newRow("next second") << 1 << "" << "b" << "[2019-10-12 09:41:06.050] [LOG] b";
+    QTest::newRow("next day") << 1 << "" << "c" << "[2019-10-13 00:00:00.000] [LOG] c";
 }
 
 void TestLog::lineFormat()
@@ -90,7 +95,9 @@ void TestLog::lineFormat()
     QFETCH(QString, message);
     QFETCH(QString, expected);
 
-    TestClock clock(kInstant);
+    // The instant of the row's stamp.
+    TestClock clock(
+        QDateTime::fromString(expected.mid(1, 23), QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")).toMSecsSinceEpoch());
     switch (level) {
     case -1: CLog::print(message); break;
     case 0: CLog::debug(message, tag); break;

@@ -4,6 +4,7 @@
 #include "modules/live/draws/TQBrushStyle.h"
 #include "modules/live/draws/TQPointW.h"
 
+#include <string_view>
 #include <vector>
 
 // A piece of a pen stroke (code 0). Consecutive pieces of one stroke share a
@@ -28,6 +29,8 @@ public:
     // Null for fewer than 15 elements, a non-numeric element 2-13, a malformed
     // point or fewer than two points.
     static TQDrawingActionLine *lineFromString(std::string text);
+    // The same on a view of the text (the factory's path: nothing is copied).
+    static TQDrawingActionLine *lineFromText(std::string_view text);
 
     std::vector<TQPointW> points;
     int topOffset = 0;

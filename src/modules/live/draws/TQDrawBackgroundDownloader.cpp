@@ -1,0 +1,3 @@
+#include "modules/live/draws/TQDrawBackgroundDownloader.h"
+
+TQDrawBackgroundDownloader::~TQDrawBackgroundDownloader() = default;
