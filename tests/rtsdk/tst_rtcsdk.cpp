@@ -37,7 +37,7 @@ public:
     {
         std::lock_guard<std::mutex> lock(mMutex);
         mLog.push_back(std::to_string(frame.width) + "x" + std::to_string(frame.height) + " y"
-                       + std::to_string(frame.yBuffer[0]) + (QThread::currentThread() == qApp->thread() ? " gui" : ""));
+                       + std::to_string(frame.yBuffer[0]) + (QThread::currentThread() == QCoreApplication::instance()->thread() ? " gui" : ""));
         return 0;
     }
 
