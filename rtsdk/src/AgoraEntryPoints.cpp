@@ -41,3 +41,46 @@ const char *getRtmSdkVersion()
 
 } // namespace rtm
 } // namespace agora
+
+// ---- media side ----
+
+#include "RtcApi.h"
+#include "RtcEngine.h"
+#include "agora/IAgoraRtcEngine.h"
+
+namespace {
+
+struct AgoraRtcApi
+{
+    RTSDK_RTC_API_TYPES(agora)
+    static constexpr const char *kEngineKind = "agora.rtc";
+    static std::string contextText(const RtcEngineContext &c)
+    {
+        return rtsdk::calltext::join(static_cast<const void *>(c.eventHandler), c.appId);
+    }
+};
+
+class AgoraRtcEngine final : public rtsdk::RtcEngine<AgoraRtcApi>
+{
+public:
+    int enableAudioVolumeIndication(int interval, int smooth) override
+    {
+        return volumeIndication(interval, smooth, rtsdk::calltext::call("enableAudioVolumeIndication", interval, smooth));
+    }
+    void release(bool sync) override
+    {
+        log(rtsdk::calltext::call("release", sync), 0);
+        // Threads off while this is still whole: they call it virtually.
+        releaseNow();
+        delete this;
+    }
+};
+
+} // namespace
+
+extern "C" agora::rtc::IRtcEngine *createAgoraRtcEngine()
+{
+    auto *engine = new AgoraRtcEngine;
+    rtsdk::recordLibraryCall("agora", "createAgoraRtcEngine()");
+    return engine;
+}

@@ -77,6 +77,7 @@ bool Runtime::waitIdle(int timeoutMs)
 void Runtime::reset()
 {
     mHub.clear();
+    mRtcHub.clear();
     mFaults.clear();
     waitIdle(5000);
     reapQueues();

@@ -10,6 +10,7 @@
 #include "CallbackQueue.h"
 #include "FaultPlan.h"
 #include "Hub.h"
+#include "RtcHub.h"
 
 namespace rtsdk {
 
@@ -25,6 +26,7 @@ public:
     CallLog &log() { return mLog; }
     Transport &transport() { return mHub; }
     Hub &hub() { return mHub; }
+    RtcHub &rtcHub() { return mRtcHub; }
 
     /** A callback thread for one service; it lives while the service state
      *  uses it and is ended at a later reap. */
@@ -42,6 +44,7 @@ private:
     FaultPlan mFaults;
     CallLog mLog;
     Hub mHub;
+    RtcHub mRtcHub;
     std::atomic<long long> mMessageIds { 0 };
     std::mutex mQueuesMutex;
     std::vector<std::shared_ptr<CallbackQueue>> mQueues;

@@ -91,4 +91,17 @@ std::vector<std::string> StandInControl::membersOf(const std::string &channelId)
     return rt().hub().membersOf(channelId);
 }
 
+void StandInControl::setStreamFault(const StreamFault &fault)
+{
+    rt().rtcHub().setStreamFault(fault);
+}
+int StandInControl::injectRtcEvent(unsigned int engineUid, const RtcEvent &event)
+{
+    return rt().rtcHub().inject(engineUid, event);
+}
+std::vector<unsigned int> StandInControl::rtcMembersOf(const std::string &channel)
+{
+    return rt().rtcHub().membersOf(channel);
+}
+
 } // namespace rtsdk

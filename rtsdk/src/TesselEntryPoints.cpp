@@ -50,3 +50,76 @@ const char *getRtmSdkVersion()
 
 } // namespace rtm
 } // namespace tessel
+
+// ---- media side ----
+
+#include <mutex>
+#include <vector>
+
+#include "RtcApi.h"
+#include "RtcEngine.h"
+#include "tessel/ITesselRtcEngine.h"
+
+namespace {
+
+struct TesselRtcApi
+{
+    RTSDK_RTC_API_TYPES(tessel)
+    static constexpr const char *kEngineKind = "tessel.rtc";
+    static std::string contextText(const RtcEngineContext &c)
+    {
+        return rtsdk::calltext::join(static_cast<const void *>(c.eventHandler), c.appId, c.context, c.areaCode);
+    }
+};
+
+class TesselRtcEngine;
+
+// The engines not yet ended, newest last: the static release ends the newest.
+std::mutex gEnginesMutex;
+std::vector<TesselRtcEngine *> gEngines;
+
+class TesselRtcEngine final : public rtsdk::RtcEngine<TesselRtcApi>
+{
+public:
+    int enableAudioVolumeIndication(int interval, int smooth, bool reportVad) override
+    {
+        return volumeIndication(interval, smooth,
+                                rtsdk::calltext::call("enableAudioVolumeIndication", interval, smooth, reportVad));
+    }
+    void end(bool sync)
+    {
+        rtsdk::recordLibraryCall("tessel", rtsdk::calltext::call("IRtcEngine::release", sync) + " -> " + mCore->name());
+        // Threads off while this is still whole: they call it virtually.
+        releaseNow();
+        delete this;
+    }
+};
+
+} // namespace
+
+extern "C" tessel::rtc::IRtcEngine *createTesselRtcEngine()
+{
+    auto *engine = new TesselRtcEngine;
+    {
+        std::lock_guard<std::mutex> lock(gEnginesMutex);
+        gEngines.push_back(engine);
+    }
+    rtsdk::recordLibraryCall("tessel", "createTesselRtcEngine()");
+    return engine;
+}
+
+bool tessel::rtc::IRtcEngine::release(bool sync)
+{
+    TesselRtcEngine *engine = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(gEnginesMutex);
+        if (gEngines.empty()) {
+            rtsdk::recordLibraryCall("tessel", rtsdk::calltext::call("IRtcEngine::release", sync) + " = false");
+            return false;
+        }
+        engine = gEngines.back();
+        gEngines.pop_back();
+    }
+    engine->end(sync);
+    return true;
+}

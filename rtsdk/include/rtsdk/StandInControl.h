@@ -57,6 +57,59 @@ enum class LateCallback {
     SendResult,
 };
 
+/** Faults of the media side's data streams, drawn per message and receiver
+ *  from a seeded generator (so a test run repeats). Percent values 0..100. */
+struct StreamFault
+{
+    int lossPercent = 0; // the receiver never gets it
+    int duplicatePercent = 0; // the receiver gets it twice
+    int reorderPercent = 0; // the receiver gets it after the next message
+    unsigned seed = 1;
+};
+
+/** A media-side event the network or the engine would report. `uid` is the
+ *  remote user it is about (0: the engine's own user); `values` by kind:
+ *  RemoteAudioState, RemoteVideoState: state, reason, elapsed
+ *  RemoteVideoStats: delay, width, height, receivedBitrate, decoderOutputFrameRate,
+ *      rendererOutputFrameRate, packetLossRate, rxStreamType, totalFrozenTime, frozenRate
+ *  RemoteAudioStats: quality, networkTransportDelay, jitterBufferDelay, audioLossRate,
+ *      numChannels, receivedSampleRate, receivedBitrate, totalFrozenTime, frozenRate
+ *  LocalFallback, RemoteFallback: isFallbackToAudio (0/1)
+ *  AudioMixingState: state, errorCode
+ *  LocalAudioState, LocalVideoState: state, error
+ *  ClientRoleChanged: oldRole, newRole
+ *  FirstLocalVideoFrame: width, height, elapsed
+ *  AudioRoute, LastmileQuality: the value
+ *  NetworkQuality: txQuality, rxQuality
+ *  VolumeIndication: uid, volume pairs, then the total (a lone total: no speakers)
+ *  Rejoin, NullStreamMessage: none */
+enum class RtcEventKind {
+    RemoteAudioState,
+    RemoteVideoState,
+    RemoteVideoStats,
+    RemoteAudioStats,
+    LocalFallback,
+    RemoteFallback,
+    AudioMixingState,
+    LocalAudioState,
+    LocalVideoState,
+    ClientRoleChanged,
+    FirstLocalVideoFrame,
+    AudioRoute,
+    LastmileQuality,
+    NetworkQuality,
+    VolumeIndication,
+    Rejoin,
+    NullStreamMessage,
+};
+
+struct RtcEvent
+{
+    RtcEventKind kind = RtcEventKind::Rejoin;
+    unsigned int uid = 0;
+    std::vector<int> values;
+};
+
 class StandInControl
 {
 public:
@@ -101,6 +154,16 @@ public:
     static int forceConnectionState(const std::string &userId, int state, int reason);
     /** Reports onTokenExpired to every service logged in as userId. */
     static int expireToken(const std::string &userId);
+
+    // Media side.
+    /** Faults of every data-stream message from now on; a default record
+     *  switches them off. */
+    static void setStreamFault(const StreamFault &fault);
+    /** Delivers the event to the listener of the engine that joined as
+     *  engineUid (on its callback thread). Returns how many it reached. */
+    static int injectRtcEvent(unsigned int engineUid, const RtcEvent &event);
+    /** Uids of a media channel's members, ascending. */
+    static std::vector<unsigned int> rtcMembersOf(const std::string &channel);
 
     /** Whether a session of userId is connected to the hub. */
     static bool isOnline(const std::string &userId);

@@ -1,20 +1,24 @@
 #include "modules/live/communications/TQRealTimeEngineFactory.h"
 
+#include "modules/live/communications/agora/TQRTCCommonAgoraImpl.h"
 #include "modules/live/communications/agora/TQRTCCommonLocal.h"
+#include "modules/live/communications/agora/TQRTCCommonTessel.h"
 #include "modules/live/communications/agora/rtm/TQRTMCommonLocal.h"
 #include "modules/live/communications/agora/rtm/TQRTMCommonTessel.h"
 #include "modules/live/communications/agora/rtm/TQRTMCommonWinImpl.h"
-#include "utils/CLog.h"
 
 TQRealTimeEngineFactory::~TQRealTimeEngineFactory() = default;
 
 TQRTCCommon *TQRealTimeEngineFactory::createRTC(Kind kind)
 {
-    if (kind == Local)
+    switch (kind) {
+    case Local:
         return new TQRTCCommonLocal;
-    // The Agora and Tessel media engines are not part of this build yet.
-    CLog::error(QStringLiteral("no media engine of kind %1 in this build").arg(int(kind)),
-                QStringLiteral("TQRealTimeEngineFactory::createRTC "));
+    case Tessel:
+        return new TQRTCCommonTessel;
+    case Agora:
+        return new TQRTCCommonAgoraImpl;
+    }
     return nullptr;
 }
 

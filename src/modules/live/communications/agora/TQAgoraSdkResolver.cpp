@@ -1,5 +1,6 @@
 #include "modules/live/communications/agora/TQAgoraSdkResolver.h"
 
+#include "agora/IAgoraRtcEngine.h"
 #include "agora/IAgoraService.h"
 
 QFunctionPointer TQAgoraSdkResolver::resolve(int ordinal)
@@ -11,8 +12,7 @@ QFunctionPointer TQAgoraSdkResolver::resolve(int ordinal)
     case kBaseServiceOrdinal:
         return reinterpret_cast<QFunctionPointer>(&createAgoraService);
     case kEngineFactoryOrdinal:
-        // The engine factory is not provided yet.
-        return nullptr;
+        return reinterpret_cast<QFunctionPointer>(&createAgoraRtcEngine);
     default:
         return nullptr;
     }
@@ -21,4 +21,9 @@ QFunctionPointer TQAgoraSdkResolver::resolve(int ordinal)
 TQAgoraSdkResolver::BaseServiceFactory TQAgoraSdkResolver::baseServiceFactory()
 {
     return reinterpret_cast<BaseServiceFactory>(resolve(kBaseServiceOrdinal));
+}
+
+TQAgoraSdkResolver::EngineFactory TQAgoraSdkResolver::engineFactory()
+{
+    return reinterpret_cast<EngineFactory>(resolve(kEngineFactoryOrdinal));
 }

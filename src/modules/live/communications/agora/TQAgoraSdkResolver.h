@@ -7,6 +7,11 @@ namespace base {
 class IAgoraService;
 }
 }  // namespace agora
+namespace agora {
+namespace rtc {
+class IRtcEngine;
+}
+}  // namespace agora
 
 // Finds the exports of the Agora RTC library that are taken by ordinal: the
 // engine factory (ordinal 2) and the base service of the messaging side
@@ -19,10 +24,13 @@ public:
     static constexpr int kEngineFactoryOrdinal = 2;
 
     using BaseServiceFactory = agora::base::IAgoraService *(*)();
+    using EngineFactory = agora::rtc::IRtcEngine *(*)();
 
     // The export under `ordinal`, or null when the library has none.
     static QFunctionPointer resolve(int ordinal);
 
     // Ordinal 1 with its type; null when missing.
     static BaseServiceFactory baseServiceFactory();
+    // Ordinal 2 with its type; null when missing.
+    static EngineFactory engineFactory();
 };

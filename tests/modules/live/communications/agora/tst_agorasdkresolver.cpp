@@ -1,8 +1,9 @@
 // The ordinals of the Agora RTC library as the engine classes find them:
 // ordinal 1 gives a base service that the linked SDK really makes and
-// initialises; the engine factory (ordinal 2) and unknown ordinals are absent.
+// initialises; ordinal 2 gives the engine factory; unknown ordinals are absent.
 #include "modules/live/communications/agora/TQAgoraSdkResolver.h"
 
+#include "agora/IAgoraRtcEngine.h"
 #include "agora/IAgoraService.h"
 #include "rtsdk/StandInControl.h"
 
@@ -28,10 +29,20 @@ private slots:
         rtsdk::StandInControl::reset();
     }
 
+    void engineFactoryByOrdinal()
+    {
+        TQAgoraSdkResolver::EngineFactory factory = TQAgoraSdkResolver::engineFactory();
+        QVERIFY(factory);
+        agora::rtc::IRtcEngine *engine = factory();
+        QVERIFY(engine);
+        engine->release(true);
+        QCOMPARE(rtsdk::StandInControl::callsOf("agora.rtc#1"), (std::vector<std::string>{"release(true) = 0"}));
+        rtsdk::StandInControl::reset();
+    }
+
     void absentOrdinals_data()
     {
         QTest::addColumn<int>("ordinal");
-        QTest::newRow("engine factory") << TQAgoraSdkResolver::kEngineFactoryOrdinal;
         QTest::newRow("none") << 0;
         QTest::newRow("unknown") << 3;
     }

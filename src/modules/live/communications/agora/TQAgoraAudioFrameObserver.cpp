@@ -1,0 +1,6 @@
+#include "modules/live/communications/agora/TQAgoraAudioFrameObserver.h"
+
+bool TQAgoraAudioFrameObserver::onAudioFrame(AudioFrame &)
+{
+    return true;
+}

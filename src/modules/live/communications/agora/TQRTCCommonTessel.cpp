@@ -1,0 +1,41 @@
+#include "modules/live/communications/agora/TQRTCCommonTessel.h"
+
+TQRTCCommonTesselTraits::Engine *TQRTCCommonTesselTraits::createEngine()
+{
+    return createTesselRtcEngine();
+}
+
+void TQRTCCommonTesselTraits::releaseEngine(Engine *)
+{
+    tessel::rtc::IRtcEngine::release(false);
+}
+
+int TQRTCCommonTesselTraits::enableVolumeIndication(Engine *engine, int interval, int smooth)
+{
+    // The SDK's own voice detection is not wanted.
+    return engine->enableAudioVolumeIndication(interval, smooth, false);
+}
+
+void TQRTCCommonTessel::setAgoraAudioFrameObserver(TQAgoraAudioFrameObserver *)
+{
+    storeObserver(nullptr);
+}
+
+void TQRTCCommonTessel::setTesselAudioFrameObserver(TQTesselAudioFrameObserver *observer)
+{
+    storeObserver(observer);
+}
+
+tessel::media::IExternalVideoRender *TQRTCCommonTessel::createRenderInstance(
+    const tessel::media::ExternalVideoRenderContext &context)
+{
+    const QString tagText = QStringLiteral("TQRTCCommonTessel::createRenderInstance ");
+    if (!context.view) {
+        CLog::debug(QStringLiteral("tessel create render instance get null view"), tagText);
+        return nullptr;
+    }
+    CLog::debug(QStringLiteral("tessel create render instance for TesselVideoRenderImpl"), tagText);
+    // The remote video renderers are not built yet: the SDK then draws
+    // nothing for the view.
+    return nullptr;
+}
