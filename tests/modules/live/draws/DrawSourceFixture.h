@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/TQDrawingAction.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/MaterialDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"

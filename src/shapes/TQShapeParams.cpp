@@ -1,0 +1,3 @@
+#include "shapes/TQShapeParams.h"
+
+TQShapeParams::~TQShapeParams() = default;

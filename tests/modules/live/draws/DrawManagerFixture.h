@@ -1,0 +1,82 @@
+#pragma once
+
+#include "DrawSourceFixture.h"
+
+#include "actions/drawing/TQDrawingActionSelectMaterial.h"
+#include "modules/live/draws/TQDrawBackgroundLayout.h"
+#include "modules/live/draws/TQDrawForegroundLayout.h"
+#include "modules/live/draws/TQDrawManager.h"
+#include "modules/live/draws/TQDrawShadeView.h"
+#include "modules/live/draws/TQDrawSketchView.h"
+#include "modules/live/draws/TQDrawTemporalLayout.h"
+#include "modules/live/draws/TQDrawTemporalView.h"
+#include "modules/live/draws/TQQTActionEvent.h"
+#include "modules/login/LoginManager.h"
+
+#include <QCoreApplication>
+#include <QJsonObject>
+
+// A draw manager bound to real board layers and the live data source over an
+// in-memory course (material 501, page 0 current), signed in as teacher 10001,
+// board 1000 x 640. Whatever the manager publishes lands in services.sentActions.
+class DrawManagerFixture
+{
+public:
+    static constexpr int kTeacher = 10001;
+
+    DrawManagerFixture()
+    {
+        LoginManager::saveLoginInfo(
+            QJsonObject{{"accountDetails", QJsonObject{{"user_id", QString::number(kTeacher)}}}});
+        services.attach(source);
+        for (QQuickItem *layer : std::initializer_list<QQuickItem *>{&temporalView, &sketchView, &shadeView})
+            layer->setSize(QSizeF(1000, 640));
+        manager.init(&source, &temporalLayout, &shadeView, &temporalView, &sketchView, &backgroundLayout,
+                     &foregroundLayout, nullptr, nullptr, QSize(1000, 640), 23.0f);
+        // Bring the board to material 501 quietly, so handlers need no turns.
+        auto *select = new TQDrawingActionSelectMaterial;
+        select->materialId = 501;
+        select->publish = false;
+        manager.queueAction(select);
+        drain();
+    }
+
+    // Delivers the manager's action events until its queue is empty.
+    void drain()
+    {
+        while (manager.queuedActionCount() > 0)
+            QCoreApplication::sendPostedEvents(&manager, TQQTActionEvent::eventType());
+    }
+
+    // The published actions of one code, in the order sent.
+    template <class Action>
+    std::vector<Action *> sent(int code) const
+    {
+        std::vector<Action *> out;
+        for (TQDrawingAction *a : services.sentActions) {
+            if (a->type == code)
+                out.push_back(static_cast<Action *>(a));
+        }
+        return out;
+    }
+
+    std::vector<int> sentCodes() const
+    {
+        std::vector<int> codes;
+        for (const TQDrawingAction *a : services.sentActions)
+            codes.push_back(a->type);
+        return codes;
+    }
+
+    CourseInMemory course;
+    FakeClassServices services;
+    TQBroadCastDrawDataSourceInterface source;
+    TQDrawTemporalLayout temporalLayout;
+    TQDrawShadeView shadeView;
+    TQDrawTemporalView temporalView;
+    TQDrawSketchView sketchView;
+    TQDrawBackgroundLayout backgroundLayout;
+    TQDrawForegroundLayout foregroundLayout;
+    // Last, so that it goes first: its pending paths are shown by the views.
+    TQDrawManager manager;
+};
