@@ -31,6 +31,8 @@ public:
         services.attach(source);
         for (QQuickItem *layer : std::initializer_list<QQuickItem *>{&temporalView, &sketchView, &shadeView})
             layer->setSize(QSizeF(1000, 640));
+        temporalLayout.setSize(QSizeF(1000, 640));
+        temporalLayout.setVisibleSize(QSize(1000, 640));
         manager.init(&source, &temporalLayout, &shadeView, &temporalView, &sketchView, &backgroundLayout,
                      &foregroundLayout, nullptr, nullptr, QSize(1000, 640), 23.0f);
         // Bring the board to material 501 quietly, so handlers need no turns.
