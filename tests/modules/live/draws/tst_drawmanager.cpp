@@ -270,14 +270,7 @@ void TestDrawManager::coverBoardGestures()
     QFETCH(int, dy);
     QFETCH(QList<int>, image);
     DrawManagerFixture f;
-    auto *board = new TQDrawingElement(77);
-    board->kind = TQDrawingElement::PlacedImage;
-    board->x = 100;
-    board->y = 300;
-    board->width = 200;
-    board->height = 100;
-    board->sourceValue = 1000;
-    f.source.addToReservoirForegroundElements(board);
+    f.addCoverBoard(77, QRect(100, 300, 200, 100));
     TQShapeTouchResult result;
     result.code = code;
     result.dx = dx;

@@ -10,7 +10,6 @@
 #include "actions/drawing/TQDrawingActionSave.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/draws/TQBlackboardView.h"
-#include "modules/live/draws/TQDrawingElement.h"
 #include "modules/live/draws/TQShapeFreeDraw.h"
 #include "utils/TextMetrics.h"
 
@@ -26,22 +25,11 @@ struct Sample
 };
 
 // The board the hit tests run on: a small blackboard 300 x 200 at x 400
-// hanging from the top edge, and cover board 77 on the page
-// x 200..399, y 300..399 (buttons 15 px), with close and resize buttons; the view
-// scrolled down by `top` page pixels.
+// hanging from the top edge, and cover board 77 on the page at x 200..399,
+// y 300..399 (buttons 15 px); the view scrolled down by `top` page pixels.
 void setUpHitBoard(DrawManagerFixture &f, int top)
 {
-    auto *board = new TQDrawingElement(77);
-    board->kind = TQDrawingElement::PlacedImage;
-    board->x = 200;
-    board->y = 300;
-    board->width = 200;
-    board->height = 100;
-    board->canvasWidth = 1000;
-    board->sourceValue = 1000;
-    board->flag1 = 1;
-    board->flag2 = 1;
-    f.source.addToReservoirForegroundElements(board);
+    f.addCoverBoard(77, QRect(200, 300, 200, 100));
     // The scroll redraws the cover boards.
     f.manager.queueMoveUpDown(501, 0, 4000, 2560, top * 4, top * 4, 0, 0, false, DrawManagerFixture::kTeacher);
     f.drain();
