@@ -4,6 +4,8 @@
 // worst gap between two action events and how late a 10 ms timer got while
 // the queue drained (input stays responsive), and the resident memory before
 // and after; median with min-max over the runs.
+#include "BenchFigure.h"
+
 #include "actions/drawing/TQDrawingActionLine.h"
 #include "actions/drawing/TQDrawingActionSave.h"
 #include "actions/drawing/TQDrawingActionSelectMaterial.h"
@@ -16,14 +18,11 @@
 #include "modules/live/draws/TQPath.h"
 #include "modules/live/draws/TQQTActionEvent.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTimer>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -167,28 +166,15 @@ void print(const char *name, const char *unit, const std::vector<Run> &runs, Fie
     std::vector<double> values;
     for (const Run &run : runs)
         values.push_back(double(field(run)));
-    std::sort(values.begin(), values.end());
-    std::printf("%-34s median %10.2f %s  (min %.2f, max %.2f)\n", name, values[values.size() / 2], unit,
-                values.front(), values.back());
+    std::printf("%-34s %s %s\n", name, BenchFigure::of(std::move(values)).text(1.0, 2).c_str(), unit);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // The data folder is fixed when the library loads: run again with a
-    // temporary home so that the log lines never reach the user's.
-    if (qEnvironmentVariableIsEmpty("VELTRO_BENCH_HOME")) {
-        char home[] = "/tmp/bench_drawmanager_XXXXXX";
-        if (!mkdtemp(home))
-            return 1;
-        for (const char *variable : {"VELTRO_BENCH_HOME", "HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
-            setenv(variable, home, 1);
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        execv("/proc/self/exe", argv);
-        return 1;
-    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(silent);
     setBoardSize(1000, 640);
@@ -196,10 +182,9 @@ int main(int argc, char *argv[])
     std::vector<Run> runs;
     for (int i = 0; i < kRuns; ++i)
         runs.push_back(replay());
-    QDir(qEnvironmentVariable("VELTRO_BENCH_HOME")).removeRecursively();
 
-    std::printf("draw manager replay: %d actions (a save every %d), board 1000x640, %d runs\n", kActions,
-                kStrokeLength, kRuns);
+    std::printf("draw manager replay: %d actions (a save every %d), board 1000x640, %d runs, median (min-max)\n",
+                kActions, kStrokeLength, kRuns);
     print("total", "ms", runs, [](const Run &r) { return r.totalMs; });
     print("per action", "us", runs, [](const Run &r) { return r.totalMs * 1000 / kActions; });
     print("worst gap between two events", "ms", runs, [](const Run &r) { return r.worstEventGapMs; });

@@ -177,6 +177,8 @@ public:
     bool mFreeTalkEnabled = true;
     int mCutImagePortionValue = 0;
     int mSmallBlackBoardValue = 0;
+    // Counts the teacher's drags of the small blackboard.
+    int mClassroomChangeCount = 0;
     bool mTeacherAudioMuted = false;
     // 3 normal, 5 fallen back to audio only, 6 back again.
     int mTeacherVideoState = 3;

@@ -7,7 +7,9 @@
 #include "actions/drawing/TQDrawingActionLine.h"
 #include "actions/drawing/TQDrawingActionMoveUpDown.h"
 #include "actions/drawing/TQDrawingActionSave.h"
+#include "modules/live/draws/TQDrawBackgroundLayout.h"
 #include "modules/live/draws/TQDrawDataSourceInterface.h"
+#include "modules/live/draws/TQDrawForegroundLayout.h"
 #include "modules/live/draws/TQDrawShadeView.h"
 #include "modules/live/draws/TQDrawSketchView.h"
 #include "modules/live/draws/TQDrawTemporalView.h"
@@ -76,8 +78,10 @@ void TQDrawManager::init(TQDrawDataSourceInterface *dataSource, TQDrawTemporalLa
         mTemporalView->init(mPenFactory.get(), visibleSize);
     if (mSketchView)
         mSketchView->init(mPenFactory.get(), visibleSize);
-    // The background and foreground layouts take their size from the draw
-    // layout until they offer an init of their own.
+    if (mBackgroundLayout)
+        mBackgroundLayout->setContentSize(visibleSize);
+    if (mForegroundLayout)
+        mForegroundLayout->init(visibleSize);
     mVisibleSize = visibleSize;
     mCanvasSize = visibleSize;
     mMaxNumberOfScreen = std::max(screensPerPage, 1.0f);

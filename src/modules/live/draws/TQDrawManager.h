@@ -19,6 +19,7 @@
 #include <vector>
 
 class QQuickItem;
+class TQBlackboardView;
 class TQDrawBackgroundLayout;
 class TQDrawDataSourceInterface;
 class TQDrawForegroundLayout;
@@ -120,9 +121,8 @@ public:
     void showPointer(bool show, int eraserWidth, int brushColour, int chalkWidth, int chalkColour, QPoint position);
     void setStyleBoxItems(QQuickItem *colorButton, QQuickItem *fillButton, QQuickItem *lineTypeButton);
 
-    // The small blackboard under a press; false while the board shows none.
-    bool isOnBlackboardEraseButton(int x, int y) const;
-    bool isOnBlackboard(int x, int y) const;
+    // The small blackboard of the temporal layout, or null.
+    TQBlackboardView *getBlackboardView() const;
     // Cover-board tag under a point of the visible area, or -1.
     int hitCoverBoardCloseButton(int x, int y) const;
     int hitCoverBoardResizeHandle(int x, int y) const;
@@ -155,9 +155,6 @@ public:
     // and not yet committed to the page.
     const std::vector<TQPath *> &pendingPaths() const { return mTemporalPaths; }
     const std::vector<TQPath *> &pendingErasePaths() const { return mTemporalErasePaths; }
-    // The pen pointer last asked for: shown, position in visible pixels.
-    bool pointerShown() const { return mPointerShown; }
-    QPoint pointerPosition() const { return mPointerPosition; }
 
     // The carried style of the geometric shape tools.
     int carriedFill() const { return mCarriedFill; }
@@ -174,6 +171,8 @@ private:
     void publishClone(const TQDrawingAction *action);
     void publishItself(TQDrawingAction *action);
     int signedInUserId() const;
+    // The top offset in visible pixels, as the cover-board hit tests take it.
+    int coverBoardTopOffset() const;
     void startJob(bool &flag, int milliseconds);
 
     // Strokes, circles, text.
@@ -266,6 +265,6 @@ private:
     bool mActionEventPosted = false;
     // Id of the last snapshot taken (-1 none) until the undo history holds them.
     int mCurrentSnapshotId = -1;
-    bool mPointerShown = false;
+    // Where the pen pointer was last asked to be, in visible pixels.
     QPoint mPointerPosition;
 };

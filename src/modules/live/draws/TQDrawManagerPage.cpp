@@ -2,6 +2,8 @@
 // cleaning the page and the save that commits pending paths.
 #include "modules/live/draws/TQDrawManager.h"
 
+#include "modules/live/draws/TQDrawTemporalLayout.h"
+
 #include "actions/TQActionHelpers.h"
 #include "actions/drawing/TQDrawActionEraseBlackBoard.h"
 #include "actions/drawing/TQDrawingActionCleanPage.h"
@@ -10,6 +12,7 @@
 #include "modules/live/bean/TQDataModelBean.h"
 #include "modules/live/draws/TQDrawDataSourceInterface.h"
 #include "modules/live/draws/TQDrawSketchView.h"
+#include "modules/live/draws/TQDrawTemporalLayout.h"
 #include "modules/live/draws/TQDrawingElement.h"
 #include "modules/live/draws/TQInnerChalkContent.h"
 #include "modules/live/draws/TQPathLine.h"
@@ -29,7 +32,8 @@ constexpr int kCleanedForegroundKind = 100;
 void TQDrawManager::internalEraseBlackBoard(TQDrawActionEraseBlackBoard *action)
 {
     publishItself(action);
-    // The small blackboard itself lives in the temporal layout, which shows none yet.
+    if (mTemporalLayout)
+        mTemporalLayout->removeBlackboard();
     if (CourseDetailBean *course = TQDataModelBean::m_pOngoingCourse)
         course->mBlackBoardErasedTime = int(secondsSinceReferenceDate());
 }

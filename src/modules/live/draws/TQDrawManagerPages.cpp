@@ -9,7 +9,9 @@
 #include "actions/drawing/TQDrawingActionTurnPage.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
+#include "modules/live/draws/TQDrawBackgroundLayout.h"
 #include "modules/live/draws/TQDrawDataSourceInterface.h"
+#include "modules/live/draws/TQDrawForegroundLayout.h"
 #include "modules/live/draws/TQDrawSketchView.h"
 #include "utils/CLog.h"
 
@@ -87,6 +89,7 @@ void TQDrawManager::internalDrawTurnPage(TQDrawingAction *action)
 
 void TQDrawManager::internalDrawUpDown(TQDrawingActionMoveUpDown *action)
 {
+    const bool materialChanged = action->materialId != mMaterialId;
     if (action->noAdjust == 0)
         adjustMaterialOrPage(*action);
     if (!mTemporalPaths.empty()) {
@@ -124,6 +127,8 @@ void TQDrawManager::internalDrawUpDown(TQDrawingActionMoveUpDown *action)
         repaintTemporal();
         if (mSketchView)
             mSketchView->scrollTo(mTopOffset, mXOffset, mZoom);
+        redrawBackground(materialChanged);
+        redrawForeground(materialChanged);
     }
     delete action;
     updateContentSize();
@@ -158,14 +163,18 @@ void TQDrawManager::queueRestoreCurrent(bool publish)
     queueAction(restore);
 }
 
-void TQDrawManager::redrawBackground(bool)
+void TQDrawManager::redrawBackground(bool materialChanged)
 {
-    // The background layout paints the page's elements on its own.
+    if (mBackgroundLayout)
+        mBackgroundLayout->redrawBackgroundLayout(materialChanged, mTopOffset, mZoom, mDataSource, mVisibleSize);
+    updateContentSize();
 }
 
-void TQDrawManager::redrawForeground(bool)
+void TQDrawManager::redrawForeground(bool materialChanged)
 {
-    // The foreground layout paints the page's cover boards on its own.
+    updateContentSize();
+    if (mForegroundLayout)
+        mForegroundLayout->rebuild(materialChanged, mTopOffset, mZoom, mDataSource, mVisibleSize);
 }
 
 void TQDrawManager::updateContentSize()

@@ -9,10 +9,14 @@
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/MaterialDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
+#include "modules/live/draws/TQBlackboardView.h"
 #include "modules/live/draws/TQDrawDataSourceInterface.h"
+#include "modules/live/draws/TQDrawForegroundLayout.h"
 #include "modules/live/draws/TQDrawShadeView.h"
 #include "modules/live/draws/TQDrawSketchView.h"
+#include "modules/live/draws/TQDrawTemporalLayout.h"
 #include "modules/live/draws/TQDrawingElement.h"
+#include "modules/live/draws/TQEditHandleInfo.h"
 #include "modules/live/draws/TQShapeFreeDraw.h"
 #include "shapes/TQShapeFactory.h"
 #include "shapes/TQShapeGeneric.h"
@@ -44,7 +48,11 @@ void TQDrawManager::drawLineAddPoint(float x, float y, int phase, qint64 time)
     const TQShapeTouchResult result = mCurrentTool->onTouch(point, phase, this);
     switch (result.code) {
     case TQShapeTouchResult::MoveBlackboard:
-        // The small blackboard lives in the temporal layout, which shows none yet.
+        if (TQBlackboardView *blackboard = getBlackboardView()) {
+            mTemporalLayout->moveBlackboard(result.dx);
+            course->mSmallBlackBoardValue = blackboard->x();
+            ++course->mClassroomChangeCount;
+        }
         break;
     case TQShapeTouchResult::EraseBlackboard: {
         auto *erase = new TQDrawActionEraseBlackBoard;
@@ -187,8 +195,9 @@ void TQDrawManager::setStyleBoxItems(QQuickItem *colorButton, QQuickItem *fillBu
     mLineTypeButton = lineTypeButton;
 }
 
-void TQDrawManager::showShapeEditHandles(const std::vector<TQVertex> &, QRect bounds, QPoint, QPoint, bool, bool,
-                                         bool, bool showStyleBox, bool fillButton, bool lineTypeButton, bool hide)
+void TQDrawManager::showShapeEditHandles(const std::vector<TQVertex> &vertices, QRect bounds, QPoint rotationKnob,
+                                         QPoint rotationCentre, bool rotatable, bool resizable, bool copyable,
+                                         bool showStyleBox, bool fillButton, bool lineTypeButton, bool hide)
 {
     if (hide) {
         if (mShadeView)
@@ -210,39 +219,60 @@ void TQDrawManager::showShapeEditHandles(const std::vector<TQVertex> &, QRect bo
                 mLineTypeButton->setVisible(lineTypeButton);
         }
     }
-    // The edit handles themselves are drawn by the temporal layout.
+    if (!mTemporalLayout)
+        return;
+    TQEditHandleInfo info;
+    info.vertices.reserve(vertices.size());
+    for (const TQVertex &v : vertices)
+        info.vertices.push_back({int(v.x), int(v.y), v.enabled});
+    info.bounds = bounds;
+    info.rotationAnchor = rotationKnob;
+    info.rotationBaseCentre = rotationCentre;
+    info.rotatable = rotatable;
+    info.resizable = resizable;
+    info.copyable = copyable;
+    info.hide = hide;
+    mTemporalLayout->showEditHandles(info);
 }
 
-void TQDrawManager::showPointer(bool show, int, int, int, int, QPoint position)
+void TQDrawManager::showPointer(bool show, int eraserWidth, int brushColour, int chalkWidth, int chalkColour,
+                                QPoint position)
 {
-    // Kept for the temporal layout, which draws the pointer.
-    mPointerShown = show;
     mPointerPosition = position;
+    if (!mTemporalLayout)
+        return;
+    // A zero code means the caller has no such pointer; the first given one wins.
+    const TQPointW at(position.x(), position.y());
+    mTemporalLayout->updatePointer(show, eraserWidth ? &eraserWidth : nullptr, brushColour ? &brushColour : nullptr,
+                                   chalkWidth ? &chalkWidth : nullptr, &chalkColour, show ? &at : nullptr);
 }
 
-bool TQDrawManager::isOnBlackboardEraseButton(int, int) const
+TQBlackboardView *TQDrawManager::getBlackboardView() const
 {
-    return false;
+    return mTemporalLayout ? mTemporalLayout->blackboardView() : nullptr;
 }
 
-bool TQDrawManager::isOnBlackboard(int, int) const
+int TQDrawManager::coverBoardTopOffset() const
 {
-    return false;
+    // Received sizes are untrusted; a canvas narrower than 2 px gives no offset.
+    if (mCanvasSize.width() <= 1)
+        return 0;
+    return int(mTopOffset * float(mVisibleSize.width()) / mCanvasSize.width() * mZoom);
 }
 
-int TQDrawManager::hitCoverBoardCloseButton(int, int) const
+int TQDrawManager::hitCoverBoardCloseButton(int x, int y) const
 {
-    return -1;
+    return mForegroundLayout ? mForegroundLayout->hitCloseButton(x, y, mXOffset, coverBoardTopOffset()) : -1;
 }
 
-int TQDrawManager::hitCoverBoardResizeHandle(int, int) const
+int TQDrawManager::hitCoverBoardResizeHandle(int x, int y) const
 {
-    return -1;
+    return mForegroundLayout ? mForegroundLayout->hitExpandButton(x, y, mXOffset, coverBoardTopOffset()) : -1;
 }
 
-int TQDrawManager::hitCoverBoard(int, int) const
+int TQDrawManager::hitCoverBoard(int x, int y) const
 {
-    return -1;
+    return mForegroundLayout ? mForegroundLayout->hitCoverBoard(x, y, mXOffset, coverBoardTopOffset()) : -1;
 }
 
 TQDrawingElement *TQDrawManager::findCoverBoard(int tag) const

@@ -1,5 +1,6 @@
 #include "modules/live/draws/TQShapeFreeDraw.h"
 
+#include "modules/live/draws/TQBlackboardView.h"
 #include "modules/live/draws/TQDrawManager.h"
 #include "modules/live/draws/TQPointGeometry.h"
 #include "modules/login/LoginManager.h"
@@ -35,10 +36,12 @@ TQShapeTouchResult TQShapeFreeDraw::press(const TQPointWF &point, TQDrawManager 
     mode = Drawing;
     const int x = int(point.x);
     const int y = int(point.y);
-    if (context->isOnBlackboardEraseButton(x, y))
-        mode = BlackboardEraseButton;
-    else if (context->isOnBlackboard(x, y))
-        mode = BlackboardBody;
+    if (const TQBlackboardView *blackboard = context->getBlackboardView()) {
+        if (blackboard->isOnEraseButton(x, y))
+            mode = BlackboardEraseButton;
+        else if (blackboard->isOnBoard(x, y))
+            mode = BlackboardBody;
+    }
     if (mode == Drawing && (hitIndex = context->hitCoverBoardCloseButton(x, y)) != -1)
         mode = CoverBoardCloseButton;
     if (mode == Drawing && (hitIndex = context->hitCoverBoardResizeHandle(x, y)) != -1)

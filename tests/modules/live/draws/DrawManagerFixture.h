@@ -10,6 +10,7 @@
 #include "modules/live/draws/TQDrawSketchView.h"
 #include "modules/live/draws/TQDrawTemporalLayout.h"
 #include "modules/live/draws/TQDrawTemporalView.h"
+#include "modules/live/draws/TQDrawingElement.h"
 #include "modules/live/draws/TQQTActionEvent.h"
 #include "modules/login/LoginManager.h"
 
@@ -31,6 +32,8 @@ public:
         services.attach(source);
         for (QQuickItem *layer : std::initializer_list<QQuickItem *>{&temporalView, &sketchView, &shadeView})
             layer->setSize(QSizeF(1000, 640));
+        temporalLayout.setSize(QSizeF(1000, 640));
+        temporalLayout.setVisibleSize(QSize(1000, 640));
         manager.init(&source, &temporalLayout, &shadeView, &temporalView, &sketchView, &backgroundLayout,
                      &foregroundLayout, nullptr, nullptr, QSize(1000, 640), 23.0f);
         // Bring the board to material 501 quietly, so handlers need no turns.
@@ -58,6 +61,24 @@ public:
                 out.push_back(static_cast<Action *>(a));
         }
         return out;
+    }
+
+    // A cover board of the tool's colour with both buttons, placed on the
+    // 1000-wide page and added to the page's foreground elements.
+    TQDrawingElement *addCoverBoard(int tag, const QRect &rect)
+    {
+        auto *board = new TQDrawingElement(tag);
+        board->kind = TQDrawingElement::PlacedImage;
+        board->x = rect.x();
+        board->y = rect.y();
+        board->width = rect.width();
+        board->height = rect.height();
+        board->canvasWidth = 1000;
+        board->sourceValue = 1000;
+        board->flag1 = 1;
+        board->flag2 = 1;
+        source.addToReservoirForegroundElements(board);
+        return board;
     }
 
     std::vector<int> sentCodes() const

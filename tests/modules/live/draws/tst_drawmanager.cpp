@@ -82,6 +82,7 @@ private slots:
     void coverBoardGestures_data();
     void coverBoardGestures();
     void screensPerPageAtLeastOne();
+    void editHandlesOnTheTemporalLayout();
 };
 
 void TestDrawManager::appliesOneActionPerEventInOrder()
@@ -269,14 +270,7 @@ void TestDrawManager::coverBoardGestures()
     QFETCH(int, dy);
     QFETCH(QList<int>, image);
     DrawManagerFixture f;
-    auto *board = new TQDrawingElement(77);
-    board->kind = TQDrawingElement::PlacedImage;
-    board->x = 100;
-    board->y = 300;
-    board->width = 200;
-    board->height = 100;
-    board->sourceValue = 1000;
-    f.source.addToReservoirForegroundElements(board);
+    f.addCoverBoard(77, QRect(100, 300, 200, 100));
     TQShapeTouchResult result;
     result.code = code;
     result.dx = dx;
@@ -309,6 +303,30 @@ void TestDrawManager::screensPerPageAtLeastOne()
                    &f.foregroundLayout, nullptr, nullptr, QSize(800, 500), 0.4f);
     QCOMPARE(f.manager.screensPerPage(), 1.0f);
     QCOMPARE(f.manager.canvasSize(), QSize(800, 500));
+}
+
+void TestDrawManager::editHandlesOnTheTemporalLayout()
+{
+    DrawManagerFixture f;
+    const QRect bounds(100, 200, 300, 150);
+    // The second control point gets no dot; positions are truncated.
+    const std::vector<TQVertex> vertices{{120.7f, 210.2f}, {300, 300, false}, {399.9f, 349}};
+    f.manager.showShapeEditHandles(vertices, bounds, QPoint(250, 190), QPoint(250, 360), true, true, false, false,
+                                   false, false, false);
+    QVERIFY(f.shadeView.isVisible());
+    const TQVirtualView *dot = f.temporalLayout.findView(0);
+    QVERIFY(dot);
+    QCOMPARE(dot->rect(), QRect(110, 200, 20, 20));
+    QVERIFY(!f.temporalLayout.findView(1));
+    QCOMPARE(f.temporalLayout.findView(2)->rect(), QRect(389, 339, 20, 20));
+    QVERIFY(f.temporalLayout.findView(TQDrawTemporalLayout::RotationKnobTag));
+    QVERIFY(f.temporalLayout.findView(TQDrawTemporalLayout::ResizeKnobTag));
+    QVERIFY(!f.temporalLayout.findView(TQDrawTemporalLayout::CopyPasteTag));
+
+    f.manager.showShapeEditHandles({}, bounds, QPoint(), QPoint(), false, false, false, false, false, false, true);
+    QVERIFY(!f.shadeView.isVisible());
+    QVERIFY(!f.temporalLayout.findView(0));
+    QVERIFY(!f.temporalLayout.findView(TQDrawTemporalLayout::RotationKnobTag));
 }
 
 QTEST_MAIN(TestDrawManager)

@@ -172,8 +172,11 @@ void TestDrawManagerHandlers::pointerAndEraserStrokes()
     f.drain();
     QVERIFY(f.manager.pendingPaths().empty());
     QVERIFY(f.manager.pendingErasePaths().empty());
-    QVERIFY(f.manager.pointerShown());
-    QCOMPARE(f.manager.pointerPosition(), QPoint(0, 100));
+    const TQVirtualView *pointer = f.temporalLayout.findView(TQDrawTemporalLayout::PointerTag);
+    QVERIFY(pointer);
+    // The pointer's picture for the brush colour, its top-left at the point.
+    QCOMPARE(f.temporalLayout.pointerImageId(), 9008);
+    QCOMPARE(QPoint(pointer->left, pointer->top), QPoint(0, 100));
 
     // An eraser stroke is pending on the sketch view, not the temporal view.
     f.manager.queueAction(line("40,40 80,40", 4, TQBrushStyle(1, kBrushColorEraser, 41, 0)));

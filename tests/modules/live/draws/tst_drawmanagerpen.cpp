@@ -5,9 +5,13 @@
 #include "DrawManagerFixture.h"
 #include "TestClock.h"
 
+#include "actions/drawing/TQDrawActionDrawImage.h"
 #include "actions/drawing/TQDrawingActionLine.h"
 #include "actions/drawing/TQDrawingActionSave.h"
+#include "modules/live/bean/CourseDetailBean.h"
+#include "modules/live/draws/TQBlackboardView.h"
 #include "modules/live/draws/TQShapeFreeDraw.h"
+#include "utils/TextMetrics.h"
 
 #include <QtTest>
 
@@ -19,6 +23,25 @@ struct Sample
     float y;
     int phase;
 };
+
+// The board the hit tests run on: a small blackboard 300 x 200 at x 400
+// hanging from the top edge, and cover board 77 on the page at x 200..399,
+// y 300..399 (buttons 15 px); the view scrolled down by `top` page pixels.
+void setUpHitBoard(DrawManagerFixture &f, int top)
+{
+    f.addCoverBoard(77, QRect(200, 300, 200, 100));
+    // The scroll redraws the cover boards.
+    f.manager.queueMoveUpDown(501, 0, 4000, 2560, top * 4, top * 4, 0, 0, false, DrawManagerFixture::kTeacher);
+    f.drain();
+    f.temporalLayout.showBlackboard("http://127.0.0.1/board/copy.png", 300, 200, 1000, 400);
+}
+
+// The visible point of the small blackboard's pull-down handle.
+QPoint eraseHandle(const DrawManagerFixture &f)
+{
+    const TQBlackboardView *board = f.manager.getBlackboardView();
+    return QPoint(board->x() + board->handleX() + 2, 2);
+}
 
 QString lineText(const TQDrawingActionLine *line)
 {
@@ -38,10 +61,14 @@ class TestDrawManagerPen : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installFontSubstitutions(); }
     void strokeBecomesLineActions_data();
     void strokeBecomesLineActions();
     void touchWithoutPageIsDropped();
     void freeDrawResults();
+    void pressHitsBoardsFirst_data();
+    void pressHitsBoardsFirst();
+    void hitGesturesReachTheBoard();
 };
 
 void TestDrawManagerPen::strokeBecomesLineActions_data()
@@ -143,6 +170,114 @@ void TestDrawManagerPen::freeDrawResults()
     QCOMPARE(none.index, -1);
     QVERIFY(fresh.points.empty());
     QCOMPARE(f.manager.queuedActionCount(), 2);
+}
+
+void TestDrawManagerPen::pressHitsBoardsFirst_data()
+{
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QPoint>("press"); // (-1, -1): the blackboard's erase handle
+    QTest::addColumn<int>("heldMs");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("moveCode");
+    QTest::addColumn<int>("releaseCode");
+    QTest::addColumn<int>("index");
+
+    const QPoint handle(-1, -1);
+    using F = TQShapeFreeDraw;
+    QTest::newRow("open board draws") << 0 << QPoint(50, 500) << 100 << int(F::Drawing) << 0 << 0 << -1;
+    QTest::newRow("blackboard body") << 0 << QPoint(500, 100) << 100 << int(F::BlackboardBody) << 1 << 0 << -1;
+    QTest::newRow("blackboard margin below") << 0 << QPoint(500, 225) << 100 << int(F::BlackboardBody) << 1 << 0
+                                             << -1;
+    QTest::newRow("erase handle tapped") << 0 << handle << 150 << int(F::BlackboardEraseButton) << 1 << 2 << -1;
+    QTest::newRow("erase handle held") << 0 << handle << 250 << int(F::BlackboardEraseButton) << 1 << 0 << -1;
+    QTest::newRow("cover body") << 0 << QPoint(250, 350) << 100 << int(F::CoverBoardBody) << 8 << 0 << 77;
+    QTest::newRow("cover close tapped") << 0 << QPoint(395, 302) << 150 << int(F::CoverBoardCloseButton) << 8 << 10
+                                        << 77;
+    QTest::newRow("cover close held") << 0 << QPoint(395, 302) << 250 << int(F::CoverBoardCloseButton) << 8 << 0
+                                      << 77;
+    QTest::newRow("cover resize") << 0 << QPoint(395, 395) << 100 << int(F::CoverBoardResizeHandle) << 9 << 0 << 77;
+    // Scrolled down 200 page pixels, the board is hit where it is shown.
+    QTest::newRow("cover body scrolled") << 200 << QPoint(250, 180) << 100 << int(F::CoverBoardBody) << 8 << 0
+                                         << 77;
+    QTest::newRow("cover scrolled away") << 200 << QPoint(250, 350) << 100 << int(F::Drawing) << 0 << 0 << -1;
+    // Where both lie, the small blackboard wins.
+    QTest::newRow("blackboard over cover") << 200 << QPoint(380, 150) << 100 << int(F::BlackboardBody) << 1 << 0
+                                           << -1;
+}
+
+void TestDrawManagerPen::pressHitsBoardsFirst()
+{
+    QFETCH(int, top);
+    QFETCH(QPoint, press);
+    QFETCH(int, heldMs);
+    QFETCH(int, mode);
+    QFETCH(int, moveCode);
+    QFETCH(int, releaseCode);
+    QFETCH(int, index);
+    TestClock clock(1700000000000);
+    DrawManagerFixture f;
+    setUpHitBoard(f, top);
+    if (press == QPoint(-1, -1))
+        press = eraseHandle(f);
+    const int queuedBefore = f.manager.queuedActionCount();
+
+    TQShapeFreeDraw pen;
+    pen.onTouch(TQPointWF(press.x(), press.y()), 0, &f.manager);
+    QCOMPARE(pen.mode, mode);
+    QCOMPARE(pen.hitIndex, mode == TQShapeFreeDraw::Drawing ? -1 : index);
+    const TQShapeTouchResult moved = pen.onTouch(TQPointWF(press.x() + 5.7f, press.y() - 3.2f), 1, &f.manager);
+    QCOMPARE(moved.code, moveCode);
+    QCOMPARE(moved.index, moveCode == 8 || moveCode == 9 ? index : -1);
+    if (moveCode != 0)
+        QCOMPARE(QPoint(moved.dx, moved.dy), QPoint(5, -3));
+    clock.advance(heldMs);
+    const TQShapeTouchResult released = pen.onTouch(TQPointWF(press.x() + 5.7f, press.y() - 3.2f), 2, &f.manager);
+    QCOMPARE(released.code, releaseCode);
+    QCOMPARE(released.index, releaseCode == 10 ? index : -1);
+    // Only a stroke on the open board queues lines (and its save).
+    QCOMPARE(f.manager.queuedActionCount() - queuedBefore, mode == TQShapeFreeDraw::Drawing ? 3 : 0);
+}
+
+void TestDrawManagerPen::hitGesturesReachTheBoard()
+{
+    TestClock clock(1700000000000);
+    DrawManagerFixture f;
+    setUpHitBoard(f, 0);
+    const int sentBefore = int(f.services.sentActions.size());
+
+    // Dragging the small blackboard moves it and records where it went.
+    f.manager.drawLineAddPoint(500, 100, 0, 0);
+    f.manager.drawLineAddPoint(550, 110, 1, 0);
+    f.manager.drawLineAddPoint(520, 110, 1, 0);
+    f.manager.drawLineAddPoint(520, 110, 2, 0);
+    f.drain();
+    QCOMPARE(f.manager.getBlackboardView()->x(), 420);
+    QCOMPARE(f.course.course->mSmallBlackBoardValue, 420);
+    QCOMPARE(f.course.course->mClassroomChangeCount, 2);
+    QCOMPARE(int(f.services.sentActions.size()), sentBefore);
+
+    // A tap on the cover board's close button sends it off the page.
+    f.manager.drawLineAddPoint(395, 302, 0, 0);
+    clock.advance(150);
+    f.manager.drawLineAddPoint(395, 302, 2, 0);
+    f.drain();
+    const auto images = f.sent<TQDrawActionDrawImage>(10);
+    QCOMPARE(int(images.size()), 1);
+    QCOMPARE(images.front()->elementId, 77);
+    QCOMPARE(images.front()->x, 3000);
+
+    // A tap on the erase handle removes the small blackboard.
+    const QPoint handle = eraseHandle(f);
+    f.manager.drawLineAddPoint(handle.x(), handle.y(), 0, 0);
+    clock.advance(150);
+    f.manager.drawLineAddPoint(handle.x(), handle.y(), 2, 0);
+    f.drain();
+    QCOMPARE(f.sentCodes().back(), 12);
+    QVERIFY(!f.manager.getBlackboardView());
+    QVERIFY(!f.temporalLayout.findView(TQDrawTemporalLayout::BlackboardTag));
+    // With no blackboard left, a press there draws.
+    f.manager.drawLineAddPoint(500, 100, 0, 0);
+    QCOMPARE(static_cast<TQShapeFreeDraw *>(f.manager.currentTool())->mode, int(TQShapeFreeDraw::Drawing));
 }
 
 QTEST_MAIN(TestDrawManagerPen)
