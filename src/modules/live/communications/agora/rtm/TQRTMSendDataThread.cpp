@@ -23,7 +23,7 @@ TQRTMSendDataThread::TQRTMSendDataThread() = default;
 TQRTMSendDataThread::~TQRTMSendDataThread()
 {
     stopSendLoop();
-    wait();
+    waitForRun();
     dropQueued();
 }
 
@@ -71,7 +71,7 @@ void TQRTMSendDataThread::stopSendLoop()
 void TQRTMSendDataThread::stopSendLoopAndWait()
 {
     stopSendLoop();
-    wait();
+    waitForRun();
     forgetRtmObjects();
 }
 
@@ -106,6 +106,16 @@ void TQRTMSendDataThread::run()
             CLog::log(QStringLiteral("mNeedStop=%1, quit").arg(1), tag);
     }
     CLog::log(QStringLiteral("thread %1 quit").arg(currentThreadNumber()), tag);
+    mRunReturned.store(true, std::memory_order_release);
+}
+
+void TQRTMSendDataThread::waitForRun()
+{
+    wait();
+    // QThread::wait joins inside QtCore, where ThreadSanitizer cannot see it;
+    // reading back the loop's last store makes the join visible, so whatever
+    // run touched is known to happen before the caller goes on.
+    (void)mRunReturned.load(std::memory_order_acquire);
 }
 
 void TQRTMSendDataThread::sendData(TQRTMSendData *record)

@@ -69,12 +69,14 @@ private:
     static void sendThrough(const RtmObjects<Service, Channel> &objects, const TQRTMSendData &record);
     void forgetRtmObjects();
     void dropQueued();
+    void waitForRun();
 
     // Guards mQueue and both object sets; never held over a call out. A
     // std::mutex rather than a QMutex: ThreadSanitizer sees its locking.
     std::mutex mQueueMutex;
     std::deque<TQRTMSendData *> mQueue; // owns the records
     std::atomic<bool> mNeedStop{false};
+    std::atomic<bool> mRunReturned{false};
     RtmObjects<agora::rtm::IRtmService, agora::rtm::IChannel> mAgora;   // not owned
     RtmObjects<tessel::rtm::IRtmService, tessel::rtm::IChannel> mTessel; // not owned
 };
