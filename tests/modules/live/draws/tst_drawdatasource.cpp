@@ -21,10 +21,10 @@
 namespace {
 
 // "7:a.png,8:" -> elements tagged 7 (url "a.png") and 8 (no url), owned by the caller.
-QList<TQDrawingElement *> elements(const QString &spec)
+QList<TQDrawingElement *> elements(const QString &written)
 {
     QList<TQDrawingElement *> list;
-    for (const QString &item : spec.split(',', Qt::SkipEmptyParts)) {
+    for (const QString &item : written.split(',', Qt::SkipEmptyParts)) {
         const QStringList parts = item.split(':');
         list << element(parts.at(0).toInt(), parts.value(1));
     }
