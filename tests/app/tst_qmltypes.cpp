@@ -1,4 +1,5 @@
 // The native item types are creatable from QML under their module names.
+#include "QmlScene.h"
 #include "QmlTypes.h"
 
 #include <QQmlComponent>
@@ -6,7 +7,6 @@
 #include <QQuickItem>
 #include <QQuickPaintedItem>
 #include <QQuickView>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestQmlTypes : public QObject
@@ -55,11 +55,9 @@ void TestQmlTypes::itemIsCreatable()
 void TestQmlTypes::boardStackLoadsInAView()
 {
     // The layers stacked as the board will stack them, shown and painted once.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QFile qml(dir.filePath(QStringLiteral("board.qml")));
-    QVERIFY(qml.open(QIODevice::WriteOnly));
-    qml.write("import QtQuick 2.12\n"
+    QQuickView view;
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    QVERIFY2(loadQmlScene(view, "import QtQuick 2.12\n"
               "import com.morvane.veltro.controls 1.0\n"
               "import AVideoWidget 1.0\n"
               "Item {\n"
@@ -73,14 +71,9 @@ void TestQmlTypes::boardStackLoadsInAView()
               "  TQDrawTouchView { objectName: \"touch\"; anchors.fill: parent }\n"
               "  TQPreviewView { width: 80; height: 60 }\n"
               "  AVideoWidget { width: 80; height: 60; x: 100 }\n"
-              "}\n");
-    qml.close();
-
-    QQuickView view;
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.setSource(QUrl::fromLocalFile(qml.fileName()));
+              "}\n"),
+             qPrintable(QString::number(view.errors().size())));
     QQuickItem *root = view.rootObject();
-    QVERIFY2(root, qPrintable(QString::number(view.errors().size())));
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(root->childItems().size(), 9);

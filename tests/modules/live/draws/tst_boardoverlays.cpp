@@ -2,6 +2,7 @@
 // a real offscreen scene: a page image with a captioned photo, a cover board,
 // the small blackboard and the red pointer, grabbed from the screen and saved
 // as a picture for a person to look at.
+#include "QmlScene.h"
 #include "ElementSource.h"
 #include "TestPictures.h"
 
@@ -18,7 +19,6 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -70,21 +70,15 @@ void TestBoardOverlays::pageWithEveryOverlay()
     QVERIFY(cache(solidPicture(QSize(300, 120), QColor(30, 70, 50)), QString::fromStdString(copyUrl)));
 
     registerQmlTypes();
-    QTemporaryDir dir;
-    QFile qml(dir.filePath("board.qml"));
-    QVERIFY(qml.open(QIODevice::WriteOnly));
-    qml.write("import QtQuick 2.12\n"
+    QQuickView view;
+    QVERIFY(loadQmlScene(view, "import QtQuick 2.12\n"
               "import com.morvane.veltro.controls 1.0\n"
               "Item {\n"
               "  width: 1000; height: 640\n"
               "  TQDrawBackgroundLayout { objectName: \"tqdrawbackgroundLayout\"; anchors.fill: parent }\n"
               "  TQDrawForegroundLayout { objectName: \"foreground\"; anchors.fill: parent }\n"
               "  TQDrawTemporalLayout { objectName: \"temporal\"; anchors.fill: parent }\n"
-              "}\n");
-    qml.close();
-    QQuickView view;
-    view.setSource(QUrl::fromLocalFile(qml.fileName()));
-    QVERIFY(view.rootObject());
+              "}\n"));
     auto *background = view.rootObject()->findChild<TQDrawBackgroundLayout *>("tqdrawbackgroundLayout");
     auto *foreground = view.rootObject()->findChild<TQDrawForegroundLayout *>("foreground");
     auto *temporal = view.rootObject()->findChild<TQDrawTemporalLayout *>("temporal");

@@ -4,6 +4,7 @@
 // and outside the three-screen buffer, the slice paint copies, the buffer
 // that never shrinks, the paint log throttle, and a picture of a board with
 // a stroke of every pen.
+#include "QmlScene.h"
 #include "SketchFixture.h"
 #include "TestLogCapture.h"
 #include "TestPictures.h"
@@ -25,7 +26,6 @@
 #include <QPainter>
 #include <QQuickView>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -304,20 +304,14 @@ void TestSketchView::everyPen()
 void TestSketchView::onScreenUnderTheShade()
 {
     registerQmlTypes();
-    QTemporaryDir dir;
-    QFile qml(dir.filePath("board.qml"));
-    QVERIFY(qml.open(QIODevice::WriteOnly));
-    qml.write("import QtQuick 2.12\n"
+    QQuickView view;
+    QVERIFY(loadQmlScene(view, "import QtQuick 2.12\n"
               "import com.morvane.veltro.controls 1.0\n"
               "Rectangle {\n"
               "  width: 400; height: 300; color: \"white\"\n"
               "  TQDrawSketchView { objectName: \"sketch\"; anchors.fill: parent }\n"
               "  TQDrawShadeView { objectName: \"shade\"; anchors.fill: parent }\n"
-              "}\n");
-    qml.close();
-    QQuickView view;
-    view.setSource(QUrl::fromLocalFile(qml.fileName()));
-    QVERIFY(view.rootObject());
+              "}\n"));
     auto *sketch = view.rootObject()->findChild<TQDrawSketchView *>("sketch");
     auto *shade = view.rootObject()->findChild<TQDrawShadeView *>("shade");
     QVERIFY(sketch && shade);
