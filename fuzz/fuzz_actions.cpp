@@ -68,6 +68,10 @@ void checkRecord(TQMessagePackagingService &service, const TQAction &action)
             merged->toString(mergedText);
         }
     }
+    // A private message writes its body as it came: free text, which may look
+    // like any record. The body check below covers it.
+    if (dynamic_cast<const TQPrivateMessageAction *>(&action))
+        return;
     const std::string inner = innerText(first);
     if (inner.empty())
         return;
