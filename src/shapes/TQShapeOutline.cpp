@@ -63,6 +63,7 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
 {
     mCanvasLines.clear();
     mCanvasArcs.clear();
+    mCanvasOrder.clear();
     const float dx = float(context.xOffset());
     const float scale = 1.0f / context.zoom();
     const float fromWidth = float(context.visibleSize().width());
@@ -101,6 +102,7 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
     }
     mCanvasLines = std::move(lines);
     mCanvasArcs = std::move(arcs);
+    mCanvasOrder = mOrder;
     return true;
 }
 
@@ -111,7 +113,7 @@ void TQShapeOutline::queue(TQDrawManager *context, bool publish, int senderId) c
     const int top = context->topOffset() * 4;
     auto line = mCanvasLines.begin();
     auto arc = mCanvasArcs.begin();
-    for (const bool isArc : mOrder) {
+    for (const bool isArc : mCanvasOrder) {
         if (isArc) {
             context->queueDrawCircle(arc->centre.x, arc->centre.y, QRectF(), arc->radius, arc->filled,
                                      arc->startAngle, arc->endAngle, top, top, context->materialId(),

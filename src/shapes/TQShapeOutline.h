@@ -31,8 +31,8 @@ public:
     // Converts everything to canvas quarter units. False, with nothing kept,
     // when any value is not finite or leaves the int range.
     bool convert(const TQDrawManager &context);
-    // Queues the converted lines and arcs in the order they were added, sent
-    // to the students when publish.
+    // Queues what the last convert gave (nothing after a failed one) in the
+    // order added, sent to the students when publish.
     void queue(TQDrawManager *context, bool publish, int senderId) const;
 
     // Applied to what is added from now on.
@@ -83,4 +83,5 @@ private:
     std::vector<bool> mOrder;
     std::vector<CanvasLine> mCanvasLines;
     std::vector<CanvasArc> mCanvasArcs;
+    std::vector<bool> mCanvasOrder;
 };
