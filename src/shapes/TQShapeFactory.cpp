@@ -2,7 +2,6 @@
 
 #include "shapes/TQShapeGeneric.h"
 
-
 namespace {
 
 // Codes first..last are made by one class. A figure class still to be built

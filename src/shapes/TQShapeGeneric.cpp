@@ -121,41 +121,41 @@ void TQShapeGeneric::move(const TQPointWF &touch, TQDrawManager *context)
     draw(context, isRedrawDue(), false);
 }
 
-bool TQShapeGeneric::release(const TQPointWF &touch, TQDrawManager *context)
+void TQShapeGeneric::release(const TQPointWF &touch, TQDrawManager *context)
 {
     switch (mode) {
     case Nothing:
         if (containsPoint(touch))
-            return true;
+            return;
         draw(context, true, true);
         returnToPen(context);
-        return false;
+        return;
     case RotationHandle:
         updateBounds();
         placeRotationHandle();
         draw(context, true, false);
-        return true;
+        return;
     case Figure:
     case ExpandIcon:
         draw(context, true, false);
-        return true;
+        return;
     case ControlPoint:
         afterVertexAdjust();
         draw(context, true, false);
-        return true;
+        return;
     case CopyToBoardButton:
     case CopyPasteButton: {
         const bool onButton =
             mode == CopyToBoardButton ? hitCopyToBoardButton(touch) : hitCopyPasteButton(touch);
         if (!onButton || currentTimeMillis() - pressMs >= kCopyTapMillis)
-            return true;
+            return;
         updateBounds();
         draw(context, true, true);
         type = mode == CopyToBoardButton ? kCopyToBoardCode : kCopyPasteCode;
-        return true;
+        return;
     }
     default:
-        return true;
+        return;
     }
 }
 

@@ -126,8 +126,8 @@ protected:
 private:
     void press(const TQPointWF &touch);
     void move(const TQPointWF &touch, TQDrawManager *context);
-    // False when the shape was replaced (and deleted) by the pen.
-    bool release(const TQPointWF &touch, TQDrawManager *context);
+    // May end with this shape replaced, and deleted, by the pen.
+    void release(const TQPointWF &touch, TQDrawManager *context);
     void placeRotationHandle();
     static void returnToPen(TQDrawManager *context);
 
