@@ -77,6 +77,7 @@ private slots:
     void release();
     void copyTap_data();
     void copyTap();
+    void cancelReturnsToThePen();
     void undefinedOutlineKeepsTheLastOne();
     void shapeDrawnThroughTheDrawManager();
 };
@@ -89,26 +90,30 @@ void TestShapeGeneric::pressGrabs_data()
     QTest::addColumn<bool>("copyable");
     QTest::addColumn<QPointF>("touch");
     QTest::addColumn<int>("mode");
+    QTest::addColumn<QPointF>("handle");
 
-    // The handle of a figure near the top stays at y 30, 15 px from the
-    // control point at (400, 50): the control point wins.
+    const QPointF handle(400, 210);
+    // The handle of a figure near the top stays at y 30 (not -40), 15 px
+    // from the control point at (400, 50): the control point wins.
     QTest::newRow("control point within the rotation handle's reach")
         << polygon({QPointF(400, 50), QPointF(300, 300), QPointF(500, 300)}) << true << true << true
-        << QPointF(400, 45) << 3;
-    QTest::newRow("rotation handle") << kTriangle << true << true << true << QPointF(400, 210) << 1;
-    QTest::newRow("no rotation handle") << kTriangle << false << true << false << QPointF(400, 210) << 0;
-    QTest::newRow("expand icon") << kTriangle << true << true << false << QPointF(540, 490) << 4;
-    QTest::newRow("no expand icon") << kTriangle << true << false << false << QPointF(540, 490) << 2;
-    QTest::newRow("copy to board") << kTriangle << true << true << true << QPointF(280, 200) << 5;
+        << QPointF(400, 45) << 3 << QPointF(400, 30);
+    QTest::newRow("rotation handle") << kTriangle << true << true << true << handle << 1 << handle;
+    QTest::newRow("no rotation handle") << kTriangle << false << true << false << handle << 0 << handle;
+    QTest::newRow("expand icon") << kTriangle << true << true << false << QPointF(540, 490) << 4 << handle;
+    QTest::newRow("no expand icon") << kTriangle << true << false << false << QPointF(540, 490) << 2 << handle;
+    QTest::newRow("copy to board") << kTriangle << true << true << true << QPointF(280, 200) << 5 << handle;
     // Truncated to (495, 240): on both buttons' edges and inside the bounds.
-    QTest::newRow("copy buttons before the figure") << kTriangle << true << true << true << QPointF(495.9, 240.9)
-                                                    << 5;
-    QTest::newRow("copy paste") << kTriangle << true << true << true << QPointF(700, 200) << 6;
-    QTest::newRow("no copy buttons") << kTriangle << true << true << false << QPointF(280, 200) << 0;
-    QTest::newRow("inside") << kTriangle << true << true << true << QPointF(450, 380) << 2;
-    QTest::newRow("on the left edge of the bounds") << kTriangle << true << true << true << QPointF(240, 380) << 0;
-    QTest::newRow("outside") << kTriangle << true << true << true << QPointF(800, 600) << 0;
-    QTest::newRow("no control points, null bounds") << QPolygonF() << true << true << true << QPointF(0, 0) << 0;
+    QTest::newRow("copy buttons before the figure")
+        << kTriangle << true << true << true << QPointF(495.9, 240.9) << 5 << handle;
+    QTest::newRow("copy paste") << kTriangle << true << true << true << QPointF(700, 200) << 6 << handle;
+    QTest::newRow("no copy buttons") << kTriangle << true << true << false << QPointF(280, 200) << 0 << handle;
+    QTest::newRow("inside") << kTriangle << true << true << true << QPointF(450, 380) << 2 << handle;
+    QTest::newRow("on the left edge of the bounds")
+        << kTriangle << true << true << true << QPointF(240, 380) << 0 << handle;
+    QTest::newRow("outside") << kTriangle << true << true << true << QPointF(800, 600) << 0 << handle;
+    QTest::newRow("no control points, null bounds")
+        << QPolygonF() << true << true << true << QPointF(0, 0) << 0 << QPointF(0, 30);
 }
 
 void TestShapeGeneric::pressGrabs()
@@ -119,6 +124,7 @@ void TestShapeGeneric::pressGrabs()
     QFETCH(bool, copyable);
     QFETCH(QPointF, touch);
     QFETCH(int, mode);
+    QFETCH(QPointF, handle);
     ShapeHarness h;
     h.install(new TestFigure(corners(figure), rotatable, resizable, copyable));
     h.clearSent();
@@ -127,6 +133,7 @@ void TestShapeGeneric::pressGrabs()
     h.touch(touch, 0);
 
     QCOMPARE(h.shape()->mode, mode);
+    QCOMPARE(QPointF(h.shape()->rotationHandle.x, h.shape()->rotationHandle.y), handle);
     if (mode == 3)
         QCOMPARE(h.shape()->selectedVertex, 0);
     // A press draws nothing.
@@ -343,6 +350,22 @@ void TestShapeGeneric::copyTap()
     // A tap draws the figure a last time, sent, and takes the handles away.
     QCOMPARE(h.sentCodes(), (type ? std::vector<int>{3, 0, 0} : std::vector<int>{}));
     QCOMPARE(h.board.shadeView.isVisible(), type == 0);
+}
+
+void TestShapeGeneric::cancelReturnsToThePen()
+{
+    ShapeHarness h;
+    h.install(new TestFigure(corners(kTriangle)));
+    h.clearSent();
+
+    h.shape()->cancel(&h.board.manager);
+    h.board.drain();
+
+    QVERIFY(dynamic_cast<TQShapeFreeDraw *>(h.board.manager.currentTool()));
+    QVERIFY(h.board.services.calls.contains("restore"));
+    // The last draw on leaving is local; the commit is sent.
+    QCOMPARE(h.sentCodes(), (std::vector<int>{2}));
+    QVERIFY(!h.board.shadeView.isVisible());
 }
 
 void TestShapeGeneric::undefinedOutlineKeepsTheLastOne()
