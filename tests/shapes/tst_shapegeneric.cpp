@@ -78,6 +78,7 @@ private slots:
     void copyTap_data();
     void copyTap();
     void cancelReturnsToThePen();
+    void secondInitKeepsTheFigure();
     void undefinedOutlineKeepsTheLastOne();
     void shapeDrawnThroughTheDrawManager();
 };
@@ -366,6 +367,21 @@ void TestShapeGeneric::cancelReturnsToThePen()
     // The last draw on leaving is local; the commit is sent.
     QCOMPARE(h.sentCodes(), (std::vector<int>{2}));
     QVERIFY(!h.board.shadeView.isVisible());
+}
+
+void TestShapeGeneric::secondInitKeepsTheFigure()
+{
+    ShapeHarness h;
+    h.install(new TestFigure(corners(kTriangle)));
+    h.drag({QPointF(450, 380), QPointF(470, 380)}, 200);
+    h.clearSent();
+
+    h.board.manager.reinitCurrentTool();
+    h.board.drain();
+
+    // Drawn again where it is, over a restore, with its three control points.
+    QCOMPARE(h.controlPoints(), (std::vector<QPointF>{{320, 300}, {520, 300}, {420, 450}}));
+    QCOMPARE(h.sentCodes(), (std::vector<int>{3, 0, 0}));
 }
 
 void TestShapeGeneric::undefinedOutlineKeepsTheLastOne()
