@@ -1,9 +1,104 @@
 #include "shapes/TQShapeFactory.h"
 
+#include "shapes/TQShapeGeneric.h"
+
+namespace {
+
+// Codes first..last are made by one class. A figure class still to be built
+// has a null maker; adding a class is adding its maker to its row.
+struct ShapeKind
+{
+    int first;
+    int last;
+    const char *className;
+    TQShapeMaker make;
+};
+
+constexpr ShapeKind kShapeKinds[] = {
+    {100, 101, "TQShapeCuttingBox", nullptr},
+    {102, 102, "TQShapeFloatingImage", nullptr},
+    {1000, 1004, "TQShapeArrow", nullptr},
+    {1005, 1006, "TQShapeBigParantheses", nullptr},
+    {1007, 1008, "TQShapeBrackets", nullptr},
+    {1009, 1009, "TQShapeCurve", nullptr},
+    {1010, 1016, "TQShapeFillArrow", nullptr},
+    {2000, 2001, "TQShapeAxisLine", nullptr},
+    {2002, 2005, "TQShapeCoordinates", nullptr},
+    {2006, 2009, "TQShapeRightCoordinate", nullptr},
+    {2100, 2100, "TQShapeFloatingImage", nullptr},
+    {2101, 2101, "TQShapeTabular", nullptr},
+    {2200, 2200, "TQShapePoint", nullptr},
+    {2201, 2204, "TQShapeLine", nullptr},
+    {2205, 2205, "TQShapeAngle", nullptr},
+    {2300, 2300, "TQShapeTriangle", nullptr},
+    {2301, 2301, "TQShapeTriangleRight", nullptr},
+    {2302, 2302, "TQShapeTriangleIsosceles", nullptr},
+    {2303, 2303, "TQShapeTriangleIsoscelesRight", nullptr},
+    {2304, 2304, "TQShapeTriangleEqualLateral", nullptr},
+    {2305, 2305, "TQShapeTriangleFixedAngle", nullptr},
+    {2306, 2306, "TQShapeFourEdged", nullptr},
+    {2307, 2307, "TQShapeRectangle", nullptr},
+    {2308, 2308, "TQShapeSquare", nullptr},
+    {2309, 2309, "TQShapeRhombus", nullptr},
+    {2310, 2310, "TQShapeParalleogram", nullptr},
+    {2311, 2311, "TQShapeTrapezoid", nullptr},
+    {2312, 2312, "TQShapeTrapezoidRight", nullptr},
+    {2313, 2313, "TQShapeTrapezoidIsosceles", nullptr},
+    {2314, 2314, "TQShapePolygon", nullptr},
+    {2315, 2315, "TQShapeCircle", nullptr},
+    {2316, 2316, "TQShapePartialCircle", nullptr},
+    {2317, 2317, "TQShapeEllipse", nullptr},
+    {2400, 2400, "TQShapeCuboid", nullptr},
+    {2401, 2401, "TQShapeCube", nullptr},
+    {2402, 2402, "TQShapeGlobe", nullptr},
+    {2403, 2403, "TQShapeCylinder", nullptr},
+    {2404, 2404, "TQShapeCone", nullptr},
+    {2405, 2405, "TQShapeTrianglePyramid", nullptr},
+    {2406, 2406, "TQShapePrismTriangle", nullptr},
+    {2407, 2407, "TQShapeSquareParamid", nullptr},
+    // Function graphs and the physics and chemistry pictures.
+    {2500, 2518, "TQShapeAnalyticals", nullptr},
+    {3000, 4062, "TQShapeFloatingImage", nullptr},
+};
+
+const ShapeKind *kindForCode(int code)
+{
+    for (const ShapeKind &kind : kShapeKinds) {
+        if (code >= kind.first && code <= kind.last)
+            return &kind;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 TQShapeAbstract *createShape(int code, const TQShapeParams &params)
 {
-    // No geometric or image shape tool exists yet: every code gets the pen.
-    Q_UNUSED(code)
-    Q_UNUSED(params)
-    return nullptr;
+    const ShapeKind *kind = kindForCode(code);
+    return createShapeWith(kind ? kind->make : nullptr, code, params);
+}
+
+TQShapeAbstract *createShapeWith(TQShapeMaker make, int code, const TQShapeParams &params)
+{
+    if (!make)
+        return nullptr;
+    TQShapeGeneric *shape = make();
+    if (!shape)
+        return nullptr;
+    // The board-region tools are copied or pasted; the floating image pasted
+    // from a region is resized. Whatever a class's own constructor set, the
+    // code decides.
+    if (code == 100 || code == 101)
+        shape->copyable = true;
+    if (code == 102)
+        shape->resizable = true;
+    shape->type = code;
+    shape->params = params;
+    return shape;
+}
+
+const char *shapeClassForCode(int code)
+{
+    const ShapeKind *kind = kindForCode(code);
+    return kind ? kind->className : "";
 }

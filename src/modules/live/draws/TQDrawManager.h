@@ -4,7 +4,6 @@
 #include "modules/live/draws/TQPointW.h"
 #include "modules/live/draws/TQPointWF.h"
 #include "shapes/TQShapeParams.h"
-#include "shapes/TQVertex.h"
 
 #include <QBasicTimer>
 #include <QMap>
@@ -40,6 +39,7 @@ class TQPath;
 class TQPenFactory;
 class TQPreSendingImage;
 class TQShapeAbstract;
+class TQVertex;
 
 // The controller of one blackboard. Every change of the board enters as a
 // drawing action through one queue and is applied strictly one at a time, in
@@ -115,9 +115,9 @@ public:
     void reinitCurrentTool();
     TQShapeAbstract *currentTool() const { return mCurrentTool; }
 
-    void showShapeEditHandles(const std::vector<TQVertex> &vertices, QRect bounds, QPoint rotationKnob,
-                              QPoint rotationCentre, bool rotatable, bool resizable, bool copyable, bool showStyleBox,
-                              bool fillButton, bool lineTypeButton, bool hide);
+    void showShapeEditHandles(const std::vector<TQVertex *> &vertices, QRect bounds, const TQPointWF &rotationHandle,
+                              const TQPointWF &rotationHandleAtPress, bool rotatable, bool resizable, bool copyable,
+                              bool showStyleBox, bool fillButton, bool lineTypeButton, bool hide);
     void showPointer(bool show, int eraserWidth, int brushColour, int chalkWidth, int chalkColour, QPoint position);
     void setStyleBoxItems(QQuickItem *colorButton, QQuickItem *fillButton, QQuickItem *lineTypeButton);
 
@@ -145,6 +145,7 @@ public:
     QSize visibleSize() const { return mVisibleSize; }
     QSize canvasSize() const { return mCanvasSize; }
     int materialId() const { return mMaterialId; }
+    TQDrawDataSourceInterface *dataSource() const { return mDataSource; }
     int pageIndex() const { return mPageIndex; }
     int strokeMark() const { return mStrokeMark; }
     float screensPerPage() const { return mMaxNumberOfScreen; }

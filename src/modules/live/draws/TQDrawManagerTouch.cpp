@@ -20,6 +20,7 @@
 #include "modules/live/draws/TQShapeFreeDraw.h"
 #include "shapes/TQShapeFactory.h"
 #include "shapes/TQShapeGeneric.h"
+#include "shapes/TQVertex.h"
 #include "utils/CLog.h"
 #include "utils/TimeUtils.h"
 
@@ -195,8 +196,9 @@ void TQDrawManager::setStyleBoxItems(QQuickItem *colorButton, QQuickItem *fillBu
     mLineTypeButton = lineTypeButton;
 }
 
-void TQDrawManager::showShapeEditHandles(const std::vector<TQVertex> &vertices, QRect bounds, QPoint rotationKnob,
-                                         QPoint rotationCentre, bool rotatable, bool resizable, bool copyable,
+void TQDrawManager::showShapeEditHandles(const std::vector<TQVertex *> &vertices, QRect bounds,
+                                         const TQPointWF &rotationHandle, const TQPointWF &rotationHandleAtPress,
+                                         bool rotatable, bool resizable, bool copyable,
                                          bool showStyleBox, bool fillButton, bool lineTypeButton, bool hide)
 {
     if (hide) {
@@ -223,11 +225,11 @@ void TQDrawManager::showShapeEditHandles(const std::vector<TQVertex> &vertices, 
         return;
     TQEditHandleInfo info;
     info.vertices.reserve(vertices.size());
-    for (const TQVertex &v : vertices)
-        info.vertices.push_back({int(v.x), int(v.y), v.enabled});
+    for (const TQVertex *v : vertices)
+        info.vertices.push_back({int(v->position.x), int(v->position.y), v->enabled});
     info.bounds = bounds;
-    info.rotationAnchor = rotationKnob;
-    info.rotationBaseCentre = rotationCentre;
+    info.rotationAnchor = QPoint(int(rotationHandle.x), int(rotationHandle.y));
+    info.rotationBaseCentre = QPoint(int(rotationHandleAtPress.x), int(rotationHandleAtPress.y));
     info.rotatable = rotatable;
     info.resizable = resizable;
     info.copyable = copyable;

@@ -37,3 +37,8 @@ TQPointWF TQPointWF::rescale(float fromWidth, float toWidth) const
     scaled.y = y * factor;
     return scaled;
 }
+
+TQPointWF TQPointWF::toCanvas(float dx, float dy, float scale, float fromWidth, float toWidth) const
+{
+    return offsetAndScale(dx, dy, scale).rescale(fromWidth, toWidth);
+}

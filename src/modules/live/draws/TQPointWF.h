@@ -17,6 +17,9 @@ public:
     TQPointWF offsetAndScale(float dx, float dy, float scale) const;
     // x and y multiplied by toWidth / fromWidth; unchanged when fromWidth is below 0.01.
     TQPointWF rescale(float fromWidth, float toWidth) const;
+    // A board view point in the canvas drawing actions carry: offsetAndScale
+    // then rescale.
+    TQPointWF toCanvas(float dx, float dy, float scale, float fromWidth, float toWidth) const;
 
     float x;
     float y;

@@ -58,7 +58,7 @@ TQShapeTouchResult TQShapeFreeDraw::move(const TQPointWF &point, TQDrawManager *
         return result;
     if (points.size() == 2)
         points[0].pressure = points[1].pressure;
-    if (isSamePoint(point, points.back()))
+    if (pointsCoincide(point, points.back()))
         return result;
     points.push_back(point);
     switch (mode) {

@@ -7,6 +7,7 @@
 #include "actions/drawing/TQDrawingActionSave.h"
 #include "modules/live/draws/TQShapeFreeDraw.h"
 #include "shapes/TQShapeGeneric.h"
+#include "shapes/TQVertex.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -41,9 +42,10 @@ class ProbeShape : public TQShapeGeneric
 {
 public:
     ProbeShape(int type, bool fillable)
-        : TQShapeGeneric(type)
+        : TQShapeGeneric(type, false, false, false, false)
         , fillable(fillable)
     {
+        this->type = type;
     }
     bool isFillable() const override { return fillable; }
     bool hasLineType() const override { return true; }
@@ -310,9 +312,11 @@ void TestDrawManager::editHandlesOnTheTemporalLayout()
     DrawManagerFixture f;
     const QRect bounds(100, 200, 300, 150);
     // The second control point gets no dot; positions are truncated.
-    const std::vector<TQVertex> vertices{{120.7f, 210.2f}, {300, 300, false}, {399.9f, 349}};
-    f.manager.showShapeEditHandles(vertices, bounds, QPoint(250, 190), QPoint(250, 360), true, true, false, false,
-                                   false, false, false);
+    TQVertex first({120.7f, 210.2f});
+    TQVertex hidden({300, 300}, false);
+    TQVertex last({399.9f, 349});
+    f.manager.showShapeEditHandles({&first, &hidden, &last}, bounds, {250, 190}, {250, 360}, true, true, false,
+                                   false, false, false, false);
     QVERIFY(f.shadeView.isVisible());
     const TQVirtualView *dot = f.temporalLayout.findView(0);
     QVERIFY(dot);
@@ -323,7 +327,7 @@ void TestDrawManager::editHandlesOnTheTemporalLayout()
     QVERIFY(f.temporalLayout.findView(TQDrawTemporalLayout::ResizeKnobTag));
     QVERIFY(!f.temporalLayout.findView(TQDrawTemporalLayout::CopyPasteTag));
 
-    f.manager.showShapeEditHandles({}, bounds, QPoint(), QPoint(), false, false, false, false, false, false, true);
+    f.manager.showShapeEditHandles({}, bounds, {0, 0}, {0, 0}, false, false, false, false, false, false, true);
     QVERIFY(!f.shadeView.isVisible());
     QVERIFY(!f.temporalLayout.findView(0));
     QVERIFY(!f.temporalLayout.findView(TQDrawTemporalLayout::RotationKnobTag));

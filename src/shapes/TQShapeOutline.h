@@ -1,0 +1,87 @@
+#pragma once
+
+#include "modules/live/draws/TQBrushStyle.h"
+#include "modules/live/draws/TQPointW.h"
+#include "modules/live/draws/TQPointWF.h"
+
+#include <vector>
+
+class TQDrawManager;
+
+// What one draw of a shape puts on the board: lines and arcs in the board's
+// view coordinates, turned into line and circle actions on the canvas of the
+// draw manager. A figure fills it; the generic shape queues it only when
+// every value it carries is defined, so that an undefined length or angle
+// (coincident points) never reaches the board or the students.
+class TQShapeOutline
+{
+public:
+    TQShapeOutline(const TQBrushStyle &brush, int fill);
+
+    // A polyline; a closed one is filled when the shape's fill is on. The
+    // shape flag is 0 for the figures that draw freely curved lines.
+    void addLine(const std::vector<TQPointWF> &points, bool closed = false, bool shapeFlag = true);
+    void addCircle(const TQPointWF &centre, float radius, bool filled);
+    // An arc from startAngle to endAngle (radians, measured like atan2 in the
+    // y-down frame).
+    void addArc(const TQPointWF &centre, float radius, double startAngle, double endAngle, bool filled);
+
+    bool isEmpty() const { return mOrder.empty(); }
+
+    // Converts everything to canvas quarter units. False, with nothing kept,
+    // when any value is not finite or leaves the int range.
+    bool convert(const TQDrawManager &context);
+    // Queues what the last convert gave (nothing after a failed one) in the
+    // order added, sent to the students when publish.
+    void queue(TQDrawManager *context, bool publish, int senderId) const;
+
+    // Applied to what is added from now on.
+    TQBrushStyle brush;
+    int fill;
+
+    struct CanvasLine
+    {
+        std::vector<TQPointW> points;
+        TQBrushStyle brush;
+        bool shapeFlag = true;
+        int fill = 0;
+    };
+    struct CanvasArc
+    {
+        TQPointW centre;
+        int radius = 0;
+        int startAngle = 0;
+        int endAngle = 0;
+        bool filled = false;
+        TQBrushStyle brush;
+    };
+    const std::vector<CanvasLine> &canvasLines() const { return mCanvasLines; }
+    const std::vector<CanvasArc> &canvasArcs() const { return mCanvasArcs; }
+
+private:
+    struct Line
+    {
+        std::vector<TQPointWF> points;
+        TQBrushStyle brush;
+        bool shapeFlag;
+        int fill;
+    };
+    struct Arc
+    {
+        TQPointWF centre;
+        float radius;
+        double startAngle;
+        double endAngle;
+        bool fullTurn;
+        bool filled;
+        TQBrushStyle brush;
+    };
+
+    std::vector<Line> mLines;
+    std::vector<Arc> mArcs;
+    // Arc (true) or line, in the order added.
+    std::vector<bool> mOrder;
+    std::vector<CanvasLine> mCanvasLines;
+    std::vector<CanvasArc> mCanvasArcs;
+    std::vector<bool> mCanvasOrder;
+};
