@@ -40,13 +40,11 @@ std::string pageUrl(int index)
 }
 
 // The class around the fixture's board, as the live window wires it: the
-// source's page turn reaches the real draw manager, every published action
-// also takes its place in the course's drawing history (so snapshot ids grow
-// as in class), and the transporter reports the urls in `transferred`. What
-// reaches a service is still recorded by the fixture's services.
+// source's page turn reaches the real draw manager, and the transporter
+// reports the urls in `transferred`. What reaches a service is still recorded
+// by the fixture's services.
 class ClassAround : public Source::MethodService,
                     public Source::DrawManager,
-                    public Source::RealTimeManager,
                     public Source::BinaryTransporterManager
 {
 public:
@@ -54,7 +52,6 @@ public:
         : f(f)
         , context(f.services.context)
     {
-        context.realTimeManager = this;
         context.transporter = this;
         f.source.setMethodService(this);
         f.source.setContext(&context);
@@ -80,14 +77,6 @@ public:
         f.services.commitPendingTurnPage();
         f.manager.commitPendingTurnPage();
     }
-
-    void addDrawingAction(TQDrawingAction *action) override
-    {
-        action->drawingIndex = f.course.course->getDrawingActionCount();
-        f.course.course->addDrawingAction(action->clone(), -1);
-        f.services.addDrawingAction(action);
-    }
-    void pauseDrawingSending(int seconds) override { f.services.pauseDrawingSending(seconds); }
 
     bool isUrlTransported(const std::string &url) override { return transferred.count(url) > 0; }
     void sendImageFileForUrl(const std::string &url, int value, int receiver, bool first, bool second) override
