@@ -224,13 +224,15 @@ private:
     void internalEraseBlackBoard(TQDrawActionEraseBlackBoard *action);
     void internalCleanPage(TQDrawingActionCleanPage *action);
     void internalDrawSave(TQDrawingActionSave *action, bool fromDownload);
-    void saveNow(bool refresh);
+    void saveNow(bool refresh, bool fromDownload = false);
     TQPath *committedCopy(const TQPath *pending) const;
 
     // Pages, scrolling, undo and images (minimal here).
     int maxTopOffset() const;
     void adjustMaterialOrPage(const TQDrawingAction &action);
     void internalDrawUpDown(TQDrawingActionMoveUpDown *action);
+    // Applies at once a scroll of our own page to `top` pixels.
+    void applyOwnScroll(int top, bool publish, bool refresh);
     void internalDrawTurnPage(TQDrawingAction *action);
     void internalDrawTurnPageForTeacherApp(TQDrawingActionTurnPage *action);
     void pushPageImagesAhead();

@@ -2,15 +2,12 @@
 // or forward queues a restore of a snapshot that every board applies alike.
 #include "modules/live/draws/TQDrawManager.h"
 
-#include "actions/drawing/TQDrawingActionMoveUpDown.h"
 #include "actions/drawing/TQDrawingActionRestore.h"
 #include "modules/live/draws/TQDrawDataSourceInterface.h"
 #include "modules/live/draws/TQDrawSketchView.h"
 #include "modules/live/draws/TQPath.h"
 #include "modules/live/draws/TQSavedImage.h"
 #include "utils/CLog.h"
-
-#include <climits>
 
 void TQDrawManager::undo()
 {
@@ -86,14 +83,5 @@ void TQDrawManager::internalDrawRestore(TQDrawingAction *action)
     }
     if (entry->topOffset == mTopOffset)
         return;
-    auto *move = new TQDrawingActionMoveUpDown;
-    move->materialId = mMaterialId;
-    move->pageIndex = mPageIndex;
-    move->topOffset = move->secondOffset = int(qBound<qint64>(0, qint64(entry->topOffset) * 4, INT_MAX));
-    move->standalone = false;
-    move->canvasWidth = mCanvasSize.width() * 4;
-    move->canvasHeight = mCanvasSize.height() * 4;
-    move->senderId = signedInUserId();
-    move->refresh = refresh;
-    internalDrawUpDown(move);
+    applyOwnScroll(entry->topOffset, true, refresh);
 }

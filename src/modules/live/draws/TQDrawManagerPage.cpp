@@ -85,7 +85,7 @@ void TQDrawManager::internalCleanPage(TQDrawingActionCleanPage *action)
     saveNow(refresh);
 }
 
-void TQDrawManager::saveNow(bool refresh)
+void TQDrawManager::saveNow(bool refresh, bool fromDownload)
 {
     auto *save = new TQDrawingActionSave;
     save->materialId = mMaterialId;
@@ -93,7 +93,7 @@ void TQDrawManager::saveNow(bool refresh)
     save->strokeId = 0;
     save->senderId = signedInUserId();
     save->refresh = refresh;
-    internalDrawSave(save, false);
+    internalDrawSave(save, fromDownload);
 }
 
 TQPath *TQDrawManager::committedCopy(const TQPath *pending) const

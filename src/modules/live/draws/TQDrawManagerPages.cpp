@@ -4,8 +4,6 @@
 // its page.
 #include "modules/live/draws/TQDrawManager.h"
 
-#include "actions/drawing/TQDrawingActionMoveUpDown.h"
-#include "actions/drawing/TQDrawingActionSave.h"
 #include "actions/drawing/TQDrawingActionSelectMaterial.h"
 #include "actions/drawing/TQDrawingActionTurnPage.h"
 #include "common/CommonService.h"
@@ -24,7 +22,6 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
-#include <climits>
 
 namespace {
 
@@ -346,25 +343,10 @@ void TQDrawManager::internalDrawTurnPageForTeacherApp(TQDrawingActionTurnPage *t
     mDataSource->reservedHookE((background && background->size() > 1) || !mDataSource->getPagePaths()->isEmpty());
 
     // Back to where this page was scrolled.
-    const int user = signedInUserId();
-    auto *move = new TQDrawingActionMoveUpDown;
-    move->materialId = mMaterialId;
-    move->pageIndex = mPageIndex;
-    const qint64 top = qint64(mDataSource->getPageTopOffset()) * 4;
-    move->topOffset = move->secondOffset = int(qBound<qint64>(0, top, INT_MAX));
-    move->canvasWidth = mCanvasSize.width() * 4;
-    move->canvasHeight = mCanvasSize.height() * 4;
-    move->standalone = false;
-    move->senderId = user;
-    move->publish = publish;
-    internalDrawUpDown(move);
+    applyOwnScroll(mDataSource->getPageTopOffset(), publish, true);
 
-    auto *save = new TQDrawingActionSave;
-    save->materialId = mMaterialId;
-    save->pageIndex = mPageIndex;
-    save->strokeId = 0;
-    save->senderId = user;
-    internalDrawSave(save, true);
+    // The new page's first snapshot; its image may still be on its way.
+    saveNow(true, true);
     mDataSource->prepareTurnPage(false);
 }
 

@@ -26,6 +26,7 @@
 #include <QQuickItem>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -215,6 +216,21 @@ void TQDrawManager::internalDrawUpDown(TQDrawingActionMoveUpDown *action)
     }
     delete action;
     updateContentSize();
+}
+
+void TQDrawManager::applyOwnScroll(int top, bool publish, bool refresh)
+{
+    auto *move = new TQDrawingActionMoveUpDown;
+    move->materialId = mMaterialId;
+    move->pageIndex = mPageIndex;
+    move->topOffset = move->secondOffset = limitedInt(top * 4.0, 0, INT_MAX);
+    move->canvasWidth = mCanvasSize.width() * 4;
+    move->canvasHeight = mCanvasSize.height() * 4;
+    move->standalone = false;
+    move->senderId = signedInUserId();
+    move->publish = publish;
+    move->refresh = refresh;
+    internalDrawUpDown(move);
 }
 
 void TQDrawManager::updateContentSize()
