@@ -16,6 +16,8 @@
 #include "actions/drawing/TQDrawingActionTurnPage.h"
 #include "base/dialog/CToast.h"
 #include "modules/live/draws/TQPath.h"
+#include "modules/live/draws/TQShapeFreeDraw.h"
+#include "shapes/TQShapeGeneric.h"
 #include "platform/http/ApiPaths.h"
 #include "utils/FileUtils.h"
 #include "utils/GlobalConfig.h"
@@ -178,9 +180,12 @@ private slots:
     void receivedTurnOutsideTheMaterialIsRefused();
     void strokeOfAnotherPageTurnsThere();
     void placeholderIsReplacedKeepingStrokes();
+    void unconvertedMaterialMakesWayForAPlaceholder();
+    void scrollFinishesTheShapeBeingDrawn();
     void undoAndRedo();
     void resizeRepublishesThePosition();
     void contentBottom();
+    void resizeGrowsTheContent();
 
 private:
     StandInService m_service;
@@ -530,6 +535,48 @@ void TestDrawManagerPages::placeholderIsReplacedKeepingStrokes()
     m_service.clearReplies();
 }
 
+void TestDrawManagerPages::unconvertedMaterialMakesWayForAPlaceholder()
+{
+    m_service.setReply(ApiPaths::kGetCourseMaterialDetail, StandInService::Reply::failure(1, "busy"));
+    Board board;
+    CourseDetailBean &course = *board.f.course.course;
+    // The first material is still being converted, and so is material 503.
+    course.course_materials.first()->materialFileProcessState = 2;
+    auto *unconverted = new MaterialDetailBean;
+    unconverted->materialId = 503;
+    unconverted->materialFileProcessState = 2;
+    course.course_materials.append(unconverted);
+
+    board.f.manager.queueSelectMaterialInstruction(503, 0, DrawManagerFixture::kTeacher, true);
+    board.f.drain();
+
+    QList<MaterialDetailBean *> with503;
+    for (MaterialDetailBean *m : course.course_materials) {
+        if (m->materialId == 503)
+            with503 << m;
+    }
+    QCOMPARE(with503.size(), 1);
+    QVERIFY(with503.front()->mIsBlankPlaceholder);
+    QCOMPARE(course.m_pOngoingMaterial, with503.front());
+    QCOMPARE(int(course.m_pOngoingMaterial->mFileItems.size()), MaterialDetailBean::kBlankPageCount);
+    QCOMPARE(board.f.manager.materialId(), 503);
+    QVERIFY(m_service.waitForRequests(1));
+    m_service.clearReplies();
+    m_service.clearRequests();
+}
+
+void TestDrawManagerPages::scrollFinishesTheShapeBeingDrawn()
+{
+    Board board;
+    board.f.manager.installShapeTool(new TQShapeGeneric(3));
+    board.f.manager.scrollDown(0);
+    // The shape is done and the pen is back before the scroll is queued.
+    QVERIFY(dynamic_cast<TQShapeFreeDraw *>(board.f.manager.currentTool()));
+    QVERIFY(board.f.manager.currentTool()->params.id != 0);
+    board.f.drain();
+    QCOMPARE(board.f.manager.topOffset(), 160);
+}
+
 void TestDrawManagerPages::undoAndRedo()
 {
     Board board;
@@ -619,6 +666,24 @@ void TestDrawManagerPages::contentBottom()
     board.f.addCoverBoard(9, QRect(0, 2000, 100, 300));
     QCOMPARE(board.f.manager.foregroundBottom(), 2300);
     QCOMPARE(board.f.manager.getContentBottom(), std::max(1100, image->y + image->height));
+}
+
+void TestDrawManagerPages::resizeGrowsTheContent()
+{
+    Board board;
+    QQuickItem content;
+    content.setSize(QSizeF(1000, 640));
+    board.f.manager.init(&board.f.source, &board.f.temporalLayout, &board.f.shadeView, &board.f.temporalView,
+                         &board.f.sketchView, &board.f.backgroundLayout, &board.f.foregroundLayout, &content, nullptr,
+                         QSize(1000, 640), 23.0f);
+    board.f.manager.adjustVisibleSize(QSize(1200, 700));
+    for (QQuickItem *item : std::initializer_list<QQuickItem *>{&content, &board.f.sketchView, &board.f.temporalView,
+                                                                 &board.f.backgroundLayout, &board.f.foregroundLayout})
+        QCOMPARE(item->size(), QSizeF(1200, 700));
+    // A smaller board leaves the content as large as it was.
+    board.f.manager.adjustVisibleSize(QSize(800, 512));
+    QCOMPARE(content.size(), QSizeF(1200, 700));
+    board.f.drain();
 }
 
 QTEST_MAIN(TestDrawManagerPages)
