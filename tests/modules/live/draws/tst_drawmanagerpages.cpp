@@ -181,6 +181,7 @@ private slots:
     void strokeOfAnotherPageTurnsThere();
     void placeholderIsReplacedKeepingStrokes();
     void unconvertedMaterialMakesWayForAPlaceholder();
+    void lateDetailReplacesAPlaceholderNotShown();
     void scrollFinishesTheShapeBeingDrawn();
     void undoAndRedo();
     void resizeRepublishesThePosition();
@@ -452,6 +453,10 @@ void TestDrawManagerPages::receivedTurnOutsideTheMaterialIsRefused()
 void TestDrawManagerPages::strokeOfAnotherPageTurnsThere()
 {
     Board board;
+    // The teacher's stroke on page 0 is still pending when a student writes on page 2.
+    board.f.manager.queueDrawLine({TQPointW(40, 40), TQPointW(80, 40)}, 4000, 2560, 0, 0, 501, 0, TQBrushStyle(), false,
+                                  true, 4, DrawManagerFixture::kTeacher, 0);
+    board.f.drain();
     auto *line = new TQDrawingActionLine;
     line->points = {TQPointW(40, 40), TQPointW(80, 40)};
     line->canvasWidth = 4000;
@@ -464,11 +469,16 @@ void TestDrawManagerPages::strokeOfAnotherPageTurnsThere()
     board.f.manager.queueAction(line);
     board.f.drain();
 
-    // The board turns there and tells every student, then draws the stroke.
-    QCOMPARE(board.codesFrom(before), (std::vector<int>{4, 5, 2, 0}));
+    // The page left keeps the teacher's stroke; the board turns to page 2 and
+    // tells every student, then draws the student's stroke there.
+    QCOMPARE(board.codesFrom(before), (std::vector<int>{2, 4, 5, 2, 0}));
     QCOMPARE(board.lastSent<TQDrawingActionTurnPage>(4)->targetPage, 2);
     QCOMPARE(board.f.manager.pageIndex(), 2);
     QCOMPARE(int(board.f.manager.pendingPaths().size()), 1);
+    QCOMPARE(board.f.manager.pendingPaths().front()->strokeId, 5);
+    QVERIFY(board.f.source.getPagePaths()->isEmpty());
+    QCOMPARE(board.f.course.material()->mFileItems[0].mVisiblePaths.size(), 1);
+    QCOMPARE(board.f.course.material()->mFileItems[0].mVisiblePaths.front()->strokeId, 4);
 }
 
 void TestDrawManagerPages::placeholderIsReplacedKeepingStrokes()
@@ -561,6 +571,40 @@ void TestDrawManagerPages::unconvertedMaterialMakesWayForAPlaceholder()
     QCOMPARE(int(course.m_pOngoingMaterial->mFileItems.size()), MaterialDetailBean::kBlankPageCount);
     QCOMPARE(board.f.manager.materialId(), 503);
     QVERIFY(m_service.waitForRequests(1));
+    m_service.clearReplies();
+    m_service.clearRequests();
+}
+
+void TestDrawManagerPages::lateDetailReplacesAPlaceholderNotShown()
+{
+    m_service.setReply(ApiPaths::kGetCourseMaterialDetail, StandInService::Reply::failure(1, "busy"));
+    Board board;
+    board.f.manager.queueSelectMaterialInstruction(502, 1, DrawManagerFixture::kTeacher, true);
+    board.f.drain();
+    TQPath *drawn = board.stroke(8);
+    QVERIFY(drawn);
+    board.f.manager.queueSelectMaterialInstruction(501, 0, DrawManagerFixture::kTeacher, true);
+    board.f.drain();
+    const size_t before = board.f.services.sentActions.size();
+
+    // The pages arrive while material 501 is shown: 502 gets them, 501 stays.
+    QJsonArray pages;
+    for (int i = 0; i < 3; ++i)
+        pages.append(QJsonObject{{"file_url", QStringLiteral("http://127.0.0.1/m502/%1.png").arg(i)}});
+    QJsonObject detail{{"material_id", "502"}, {"file_items", pages}};
+    board.f.manager.handleMaterialDetail_slot(detail);
+    QCOMPARE(board.f.course.material()->materialId, 501);
+    QVERIFY(board.codesFrom(before).empty());
+    const MaterialDetailBean *real = board.f.course.course->course_materials.last();
+    QCOMPARE(real->materialId, 502);
+    QVERIFY(!real->mIsBlankPlaceholder);
+    QCOMPARE(real->mFileItems[1].mVisiblePaths, QList<TQPath *>{drawn});
+
+    // Back on it, the page turned to shows the stroke on its real image.
+    board.f.manager.queueSelectMaterialInstruction(502, 1, DrawManagerFixture::kTeacher, true);
+    board.f.drain();
+    QCOMPARE(board.f.course.page()->fileUrl, std::string("http://127.0.0.1/m502/1.png"));
+    QCOMPARE(*board.f.source.getPagePaths(), QList<TQPath *>{drawn});
     m_service.clearReplies();
     m_service.clearRequests();
 }
