@@ -7,6 +7,10 @@
 #include "actions/drawing/TQDrawingActionLine.h"
 #include "actions/drawing/TQDrawingActionMoveUpDown.h"
 #include "actions/drawing/TQDrawingActionSave.h"
+#include "common/CommonService.h"
+#include "modules/coach/course/CourseService.h"
+#include "modules/coach/material/MaterialService.h"
+#include "modules/coach/material/TQLiveMaterialViewModel.h"
 #include "modules/live/draws/TQDrawBackgroundLayout.h"
 #include "modules/live/draws/TQDrawDataSourceInterface.h"
 #include "modules/live/draws/TQDrawForegroundLayout.h"
@@ -56,7 +60,7 @@ void TQDrawManager::init(TQDrawDataSourceInterface *dataSource, TQDrawTemporalLa
                          TQDrawBackgroundLayout *backgroundLayout, TQDrawForegroundLayout *foregroundLayout,
                          QQuickItem *contentItem, QQuickItem *scrollItem, QSize visibleSize, float screensPerPage)
 {
-    mCurrentSnapshotId = -1;
+    mHistory.clear();
     mPenFactory.reset(new TQPenFactory);
     for (auto &entry : mPreSendingImages)
         delete entry.second;

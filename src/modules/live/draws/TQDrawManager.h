@@ -3,6 +3,7 @@
 #include "modules/live/draws/TQBrushStyle.h"
 #include "modules/live/draws/TQPointW.h"
 #include "modules/live/draws/TQPointWF.h"
+#include "modules/live/draws/TQSavedImageHistory.h"
 #include "shapes/TQShapeParams.h"
 
 #include <QBasicTimer>
@@ -17,6 +18,10 @@
 #include <string>
 #include <vector>
 
+class CommonService;
+class CourseService;
+class MaterialService;
+class QJsonObject;
 class QQuickItem;
 class TQBlackboardView;
 class TQDrawBackgroundLayout;
@@ -31,10 +36,14 @@ class TQDrawingActionCleanPage;
 class TQDrawingActionDrawText;
 class TQDrawingActionLine;
 class TQDrawingActionMoveUpDown;
+class TQDrawingActionRestore;
+class TQDrawingActionSelectMaterial;
+class TQDrawingActionTurnPage;
 class TQDrawingActionSave;
 class TQDrawActionDrawCircle;
 class TQDrawActionEraseBlackBoard;
 class TQDrawingElement;
+class TQLiveMaterialViewModel;
 class TQPath;
 class TQPenFactory;
 class TQPreSendingImage;
@@ -134,6 +143,25 @@ public:
     void startTurnPageTimer();
     void commitPendingTurnPage();
 
+    // Scrolling, pages and materials: each queues drawing actions.
+    void scrollUp(int step);
+    void scrollDown(int step);
+    void scrollToY(int position, int range);
+    void updateTopOffset(int y, bool standalone);
+    void adjustVisibleSize(QSize size);
+    int getMaxContentHeight() const;
+    int getContentBottom() const;
+    int backgroundBottom() const;
+    int foregroundBottom() const;
+    void requestTurnPage(int materialId, int fromPage, int toPage, int userId);
+    void queueSelectMaterialInstruction(qint64 materialId, int page, int userId, bool publish);
+    bool isTurnPending() const { return mTurnPending; }
+
+    // Undo and redo queue a published restore of the snapshot before or after.
+    void undo();
+    void redo();
+    const TQSavedImageHistory &history() const { return mHistory; }
+
     void setSketchVisibleSize();
     bool isLineInsideVisibleArea(const TQDrawingAction *action) const;
     void saveSketchPages();
@@ -161,6 +189,9 @@ public:
     int carriedFill() const { return mCarriedFill; }
     int carriedColor() const { return mCarriedColor; }
     int carriedLineType() const { return mCarriedLineType; }
+
+public slots:
+    void handleMaterialDetail_slot(QJsonObject &json);
 
 protected:
     void customEvent(QEvent *event) override;
@@ -194,15 +225,22 @@ private:
     void internalEraseBlackBoard(TQDrawActionEraseBlackBoard *action);
     void internalCleanPage(TQDrawingActionCleanPage *action);
     void internalDrawSave(TQDrawingActionSave *action, bool fromDownload);
-    void saveNow(bool refresh);
+    void saveNow(bool refresh, bool fromDownload = false);
     TQPath *committedCopy(const TQPath *pending) const;
 
     // Pages, scrolling, undo and images (minimal here).
+    int maxTopOffset() const;
     void adjustMaterialOrPage(const TQDrawingAction &action);
     void internalDrawUpDown(TQDrawingActionMoveUpDown *action);
+    // Applies at once a scroll of our own page to `top` pixels.
+    void applyOwnScroll(int top, bool publish, bool refresh);
     void internalDrawTurnPage(TQDrawingAction *action);
+    void internalDrawTurnPageForTeacherApp(TQDrawingActionTurnPage *action);
+    void pushPageImagesAhead();
     void internalSelectMaterial(TQDrawingAction *action);
+    void requestMaterialDetail(int materialId);
     void internalDrawRestore(TQDrawingAction *action);
+    void queueRestore(int snapshotId, bool publish);
     void internalDrawImage(TQDrawingAction *action);
     void internalCutImagePortion(TQDrawingAction *action);
     void redrawBackground(bool materialChanged);
@@ -264,8 +302,12 @@ private:
     qint64 mLastCoverResizeTime = 0;
     // An action event is posted and not yet delivered.
     bool mActionEventPosted = false;
-    // Id of the last snapshot taken (-1 none) until the undo history holds them.
-    int mCurrentSnapshotId = -1;
+    TQSavedImageHistory mHistory;
+    // Created on the first material detail request.
+    std::unique_ptr<MaterialService> mMaterialService;
+    std::unique_ptr<CourseService> mCourseService;
+    std::unique_ptr<CommonService> mCommonService;
+    std::unique_ptr<TQLiveMaterialViewModel> mMaterialViewModel;
     // Where the pen pointer was last asked to be, in visible pixels.
     QPoint mPointerPosition;
 };

@@ -1,5 +1,6 @@
 // What acts on the current page as a whole: erasing the small blackboard,
-// cleaning the page and the save that commits pending paths.
+// cleaning the page and the save that commits pending paths and takes an
+// undo snapshot.
 #include "modules/live/draws/TQDrawManager.h"
 
 #include "modules/live/draws/TQDrawTemporalLayout.h"
@@ -18,6 +19,7 @@
 #include "modules/live/draws/TQPathLine.h"
 #include "modules/live/draws/TQPathLineChalkContent.h"
 #include "modules/live/draws/TQPathText.h"
+#include "modules/live/draws/TQSavedImage.h"
 #include "utils/CLog.h"
 
 #include <algorithm>
@@ -83,7 +85,7 @@ void TQDrawManager::internalCleanPage(TQDrawingActionCleanPage *action)
     saveNow(refresh);
 }
 
-void TQDrawManager::saveNow(bool refresh)
+void TQDrawManager::saveNow(bool refresh, bool fromDownload)
 {
     auto *save = new TQDrawingActionSave;
     save->materialId = mMaterialId;
@@ -91,7 +93,7 @@ void TQDrawManager::saveNow(bool refresh)
     save->strokeId = 0;
     save->senderId = signedInUserId();
     save->refresh = refresh;
-    internalDrawSave(save, false);
+    internalDrawSave(save, fromDownload);
 }
 
 TQPath *TQDrawManager::committedCopy(const TQPath *pending) const
@@ -152,10 +154,19 @@ void TQDrawManager::internalDrawSave(TQDrawingActionSave *action, bool fromDownl
     if (action->refresh)
         updateContentSize();
 
+    // The snapshot's id is the index this save takes in the drawing history,
+    // so that every board names it alike.
     const int index = mDataSource ? mDataSource->getDrawingActionCount() : 0;
-    // Until the undo history keeps snapshots, only the current id is tracked.
-    const int previousId = mCurrentSnapshotId;
-    mCurrentSnapshotId = index;
+    std::vector<TQPath *> paths;
+    std::vector<TQDrawingElement *> elements;
+    if (mDataSource) {
+        const QList<TQPath *> *page = mDataSource->getPagePaths();
+        paths.assign(page->begin(), page->end());
+        const QList<TQDrawingElement *> *background = mDataSource->reservoirBackgroundElements();
+        elements.assign(background->begin(), background->end());
+    }
+    const TQSavedImage *entry = mHistory.push(paths, elements, index, mMaterialId, mPageIndex, mTopOffset);
+    const int previousId = entry->previousId;
     action->valueA = previousId;
     publishItself(action);
     CLog::log(QStringLiteral("save:%1-%2").arg(previousId).arg(index), QStringLiteral("TQDrawManager::internalDrawSave "));

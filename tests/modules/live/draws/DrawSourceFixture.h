@@ -74,7 +74,16 @@ public:
             delete a;
     }
 
-    void addDrawingAction(TQDrawingAction *action) override { sentActions.push_back(action); }
+    // As the real-time manager does, a copy also takes the next place in the
+    // current course's drawing history, so the board's snapshot ids grow.
+    void addDrawingAction(TQDrawingAction *action) override
+    {
+        if (CourseDetailBean *course = TQDataModelBean::m_pOngoingCourse) {
+            action->drawingIndex = course->getDrawingActionCount();
+            course->addDrawingAction(action->clone(), -1);
+        }
+        sentActions.push_back(action);
+    }
     void pauseDrawingSending(int seconds) override { calls << QStringLiteral("pause %1").arg(seconds); }
     bool downloadUrl(const QString &url) override
     {
