@@ -6,6 +6,7 @@
 // called, and the toasts it showed.
 #include "DrawManagerFixture.h"
 #include "StandInService.h"
+#include "TestFigure.h"
 #include "TopLevelWidgets.h"
 
 #include "actions/drawing/TQDrawingActionLine.h"
@@ -612,7 +613,7 @@ void TestDrawManagerPages::lateDetailReplacesAPlaceholderNotShown()
 void TestDrawManagerPages::scrollFinishesTheShapeBeingDrawn()
 {
     Board board;
-    board.f.manager.installShapeTool(new TQShapeGeneric(3));
+    board.f.manager.installShapeTool(new TestFigure);
     board.f.manager.scrollDown(0);
     // The shape is done and the pen is back before the scroll is queued.
     QVERIFY(dynamic_cast<TQShapeFreeDraw *>(board.f.manager.currentTool()));
