@@ -210,11 +210,39 @@ int SimStudent::sendText(const QByteArray &text, bool mainChannel)
     return send(text, QString(), mainChannel);
 }
 
-int SimStudent::send(const QByteArray &text, const QString &peerId, bool mainChannel)
+QByteArray SimStudent::partitionText(const QString &url, const QByteArray &body, const QString &tag, int index,
+                                     int total, int useageType)
+{
+    return "{\"serverURL\":" + jsonString(url) + ",\"partitionBody\":\"" + body + "\",\"partitionMD\":"
+           + jsonString(tag) + ",\"partitionIndex\":\"" + QByteArray::number(index) + "\",\"partitionTotal\":\""
+           + QByteArray::number(total) + "\",\"partitionFormat\":\"1\",\"receiptID\":\"-1\",\"useageType\":\""
+           + QByteArray::number(useageType) + "\"}";
+}
+
+int SimStudent::sendImage(const QString &url, const QByteArray &bytes, int useageType, bool raw, int sliceBytes)
+{
+    const int total = (bytes.size() + sliceBytes - 1) / sliceBytes;
+    const QByteArray last = bytes.mid((total - 1) * sliceBytes);
+    const QString tag =
+        QString::fromLatin1(QCryptographicHash::hash(last, QCryptographicHash::Md5).toHex()).right(4);
+    int refused = 0;
+    for (int index = 0; index < total; ++index) {
+        const QByteArray slice = bytes.mid(index * sliceBytes, sliceBytes);
+        const QByteArray record =
+            partitionText(url, raw ? QByteArray() : slice.toBase64(), tag, index, total, useageType);
+        const QByteArray text = envelopeText(QString::fromUtf8(record), 6, -1, nextTime());
+        if (send(text, QString(), true, raw ? slice : QByteArray()) != 0)
+            ++refused;
+    }
+    return refused;
+}
+
+int SimStudent::send(const QByteArray &text, const QString &peerId, bool mainChannel, const QByteArray &raw)
 {
     if (!mService)
         return -1;
-    agora::rtm::IMessage *message = mService->createMessage();
+    agora::rtm::IMessage *message =
+        raw.isEmpty() ? mService->createMessage() : mService->createRawMessage(raw.constData(), raw.size());
     message->setText(text.constData());
     int rc;
     if (!peerId.isEmpty())

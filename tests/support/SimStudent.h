@@ -76,6 +76,14 @@ public:
     int sendEnvelopeToPeer(qint64 uid, const QString &tqMsg, int tqType);
     // Sends a text as it is, for input that is no envelope.
     int sendText(const QByteArray &text, bool mainChannel = true);
+    // A partition record as a student writes it: every value a JSON string.
+    static QByteArray partitionText(const QString &url, const QByteArray &body, const QString &tag, int index,
+                                    int total, int useageType);
+    // Sends an image to the class as envelopes of type 6, cut into slices of
+    // `sliceBytes`, every record with the 4-hex MD5 tag of the last slice:
+    // the slice as the message's raw bytes, or (raw false) as Base64 in the
+    // record's body. Returns how many sends the SDK refused.
+    int sendImage(const QString &url, const QByteArray &bytes, int useageType, bool raw, int sliceBytes = 28000);
     // Time stamps handed out so far, strictly increasing.
     QList<qint64> sentTimes() const;
 
@@ -100,7 +108,7 @@ private:
     void receive(const char *senderId, const QByteArray &text, const QByteArray &raw, bool peer,
                  const QString &channel);
     void collectPartition(const Envelope &envelope);
-    int send(const QByteArray &text, const QString &peerId, bool mainChannel);
+    int send(const QByteArray &text, const QString &peerId, bool mainChannel, const QByteArray &raw = QByteArray());
     qint64 nextTime();
 
     const qint64 mUid;

@@ -135,8 +135,10 @@ public:
     void pauseDrawingSending(int seconds);
     void countDownDrawingPause();
     void registerUserIDForBulkSending(TQBulkSendingRequest request);
-    // The caller keeps `raw`.
-    void sendBinaryPartition(const std::string &partitionJson, const QByteArray *raw, long targetUserID);
+    // The caller keeps `raw`. True when the message channel took it while
+    // logged in; false when the partition is lost (no channel, or none
+    // logged in), so that the transporter can send the transfer again.
+    bool sendBinaryPartition(const std::string &partitionJson, const QByteArray *raw, long targetUserID);
 
     int getDrawingPauseSeconds() const { return m_drawingPauseSeconds; }
 

@@ -422,11 +422,11 @@ void TQRealTimeManager::countDownDrawingPause()
 
 // Raw partitions -------------------------------------------------------------------
 
-void TQRealTimeManager::sendBinaryPartition(const std::string &partitionJson, const QByteArray *raw,
+bool TQRealTimeManager::sendBinaryPartition(const std::string &partitionJson, const QByteArray *raw,
                                             long targetUserID)
 {
     if (!m_rtmEngine || !m_packagingService)
-        return;
+        return false;
     const int length = raw ? raw->size() : 0;
     char *buffer = nullptr;
     if (length > 0) {
@@ -436,6 +436,7 @@ void TQRealTimeManager::sendBinaryPartition(const std::string &partitionJson, co
     }
     const std::string envelope = m_packagingService->packPartitionMessage(partitionJson, int(targetUserID));
     m_rtmEngine->sendDataMessage(envelope, buffer, length, false, targetUserID);
+    return m_rtmLoggedIn;
 }
 
 // Teardown -------------------------------------------------------------------------

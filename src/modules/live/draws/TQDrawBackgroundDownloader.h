@@ -13,7 +13,8 @@ public:
     using QObject::QObject;
     ~TQDrawBackgroundDownloader() override;
 
-    virtual void redownloadUrl(const QString &url) = 0;
+    // False when the file is not fetched again.
+    virtual bool redownloadUrl(const QString &url) = 0;
 
 signals:
     // The download of `fileUrl` has ended, well or not.

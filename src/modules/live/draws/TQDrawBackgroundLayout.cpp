@@ -1,5 +1,6 @@
 #include "modules/live/draws/TQDrawBackgroundLayout.h"
 
+#include "modules/live/communications/binary/TQBinaryDownloadManager.h"
 #include "modules/live/draws/TQDrawBackgroundDownloader.h"
 #include "modules/live/draws/TQDrawBackgroundElementLayout.h"
 #include "modules/live/draws/TQDrawDataSourceInterface.h"
@@ -20,6 +21,7 @@ const QString kTag = QStringLiteral("TQDrawBackgroundLayout ");
 TQDrawBackgroundLayout::TQDrawBackgroundLayout(QQuickItem *parent)
     : QQuickPaintedItem(parent)
 {
+    setDownloadManager(new TQBinaryDownloadManager);
 }
 
 TQDrawBackgroundLayout::~TQDrawBackgroundLayout()

@@ -22,7 +22,11 @@ namespace {
 class FakeDownloader : public TQDrawBackgroundDownloader
 {
 public:
-    void redownloadUrl(const QString &url) override { asked << url; }
+    bool redownloadUrl(const QString &url) override
+    {
+        asked << url;
+        return true;
+    }
     void finish(const QString &url) { emit bdManager_handleBinaryDownloaded_signal(url); }
     QStringList asked;
 };
