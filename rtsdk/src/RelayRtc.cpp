@@ -110,6 +110,9 @@ void RelayRtc::onFrame(Member &member, const RelayFrame &frame)
             return;
         member.uid = uint32_t(a);
         member.inChannel = true;
+        // Back after a broken connection: the SDK reports the rejoin.
+        if (member.answered)
+            member.endpoint->injected(RtcEvent { RtcEventKind::Rejoin, 0, {} });
         member.answered = true;
         mJoinAnswered.notify_all();
         break;

@@ -20,7 +20,8 @@ namespace rtsdk {
  *  messages and pushed pictures; this end keeps the last picture of each
  *  member for the renderers. When the connection breaks, the engine hears
  *  every member go offline (reason 1, dropped); the link joins again with
- *  the same uid as soon as the relay is back, and the members come back. */
+ *  the same uid as soon as the relay is back, the engine hears the rejoin
+ *  and the members come back. */
 class RelayRtc : public RtcNetwork
 {
 public:

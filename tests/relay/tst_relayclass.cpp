@@ -11,7 +11,6 @@
 #include "modules/live/communications/TQRealTimeManager.h"
 
 #include "actions/TQActionsFromNet.h"
-#include "actions/TQDrawingAction.h"
 #include "actions/control/TQControlAnswerMachineAnswer.h"
 #include "actions/control/TQControlEnableWriting.h"
 #include "actions/control/TQControlRaiseHand.h"
@@ -31,6 +30,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "CourseWithHistory.h"
 #include "RecordingWindow.h"
 #include "SimStudent.h"
 
@@ -41,15 +41,6 @@ namespace {
 constexpr long kTeacher = 900;
 constexpr long kSchedule = 678;
 constexpr int kHistory = 20;
-
-// A board history entry of the course: "[<index>,77,1,2]".
-class HistoryStroke : public TQDrawingAction
-{
-public:
-    explicit HistoryStroke(int index) : TQDrawingAction(77) { drawingIndex = index; }
-    void toString(std::string &out) const override { out = "[" + std::to_string(drawingIndex) + ",77,1,2]"; }
-    TQDrawingAction *clone() const override { return new HistoryStroke(*this); }
-};
 
 bool waitFor(const std::function<bool()> &done, int timeoutMs = 8000)
 {
@@ -149,14 +140,7 @@ void TestRelayClass::initTestCase()
     LoginManager::saveLoginInfo(QJsonObject{
         {"tokenStatus", QJsonObject{{"token", "t"}}},
         {"accountDetails", QJsonObject{{"user_id", QString::number(kTeacher)}, {"user_nick_name", "T"}}}});
-    m_course = new CourseDetailBean(QJsonObject{});
-    m_course->course_id = "11";
-    m_course->course_schedule_id = QString::number(kSchedule).toStdString();
-    m_course->app_id = "app";
-    m_course->dynamic_key = "key";
-    m_course->rtm_token = "tok";
-    for (int i = 0; i < kHistory; ++i)
-        m_course->addDrawingAction(new HistoryStroke(i), -1);
+    m_course = newCourseWithHistory(kSchedule, kHistory);
     TQDataModelBean::m_pOngoingCourse = m_course;
 }
 

@@ -184,22 +184,13 @@ void TestRelayClient::mediaMembersStreamsAndFrames()
     QVERIFY(teacher.waitFor("stream 2 hand up"));
 
     // A pushed 64 x 48 picture of luma 77 reaches the teacher's renderer.
-    void *media = nullptr;
-    student.engine->queryInterface(agora::rtc::IID_MEDIA_ENGINE, &media);
-    auto *studentMedia = static_cast<agora::media::IMediaEngine *>(media);
-    studentMedia->setExternalVideoSource(true, false);
-    std::vector<unsigned char> pixels(64 * 48 * 3 / 2, 77);
-    agora::media::ExternalVideoFrame frame;
-    frame.format = agora::media::ExternalVideoFrame::VIDEO_PIXEL_I420;
-    frame.buffer = pixels.data();
-    frame.stride = 64;
-    frame.height = 48;
+    student.media()->setExternalVideoSource(true, false);
     int view = 0;
     agora::rtc::VideoCanvas canvas;
     canvas.view = &view;
     canvas.uid = 2;
     QCOMPARE(teacher.engine->setupRemoteVideo(canvas), 0);
-    QCOMPARE(studentMedia->pushVideoFrame(&frame), 0);
+    QCOMPARE(student.pushFlatPicture(64, 48, 77), 0);
     QTRY_VERIFY([&] {
         const auto log = teacher.frameLog();
         return std::find(log.begin(), log.end(), "64x48 y77") != log.end();
@@ -221,6 +212,7 @@ void TestRelayClient::mediaAfterRelayRestart()
     QVERIFY(teacher.waitFor("offline 2 1"));
     restartRelay();
     // Both join again with their uids; the teacher hears the student again.
+    QVERIFY(teacher.waitFor("rejoined 679 1"));
     QTRY_VERIFY([&] {
         const auto e = teacher.events();
         return std::count(e.begin(), e.end(), "user 2") == 2;

@@ -47,12 +47,6 @@ class MediaPeer : public RtcTestPeer, public agora::media::IExternalVideoRenderF
 {
 public:
     ~MediaPeer() override { shutdown(); }
-    agora::media::IMediaEngine *media()
-    {
-        void *p = nullptr;
-        engine->queryInterface(agora::rtc::IID_MEDIA_ENGINE, &p);
-        return static_cast<agora::media::IMediaEngine *>(p);
-    }
     agora::media::IExternalVideoRender *createRenderInstance(const agora::media::ExternalVideoRenderContext &c) override
     {
         return c.view ? new ProbeRenderer(frames, framesMutex, renderers) : nullptr;

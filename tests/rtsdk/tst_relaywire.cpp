@@ -6,6 +6,8 @@
 
 #include "../../rtsdk/src/RelayConfig.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using rtsdk::RelayConfig;
@@ -43,6 +45,8 @@ private slots:
     void truncatedWaits();
     void address_data();
     void address();
+    void configuration_data();
+    void configuration();
 };
 
 void TestRelayWire::roundTrip_data()
@@ -152,6 +156,45 @@ void TestRelayWire::address()
     QCOMPARE(QString::fromStdString(config.host), host);
     QCOMPARE(config.port, port);
     QCOMPARE(config.enabled(), port > 0);
+}
+
+// The environment variable wins over the file beside the data folder; "off"
+// there switches a file's relay off.
+void TestRelayWire::configuration_data()
+{
+    QTest::addColumn<QByteArray>("variable"); // null: unset
+    QTest::addColumn<QByteArray>("file"); // null: no file
+    QTest::addColumn<int>("port");
+    QTest::newRow("neither") << QByteArray() << QByteArray() << 0;
+    QTest::newRow("file") << QByteArray() << QByteArray("127.0.0.1:18481\n# comment\n") << 18481;
+    QTest::newRow("variable") << QByteArray("127.0.0.1:9") << QByteArray() << 9;
+    QTest::newRow("variable wins") << QByteArray("127.0.0.1:9") << QByteArray("127.0.0.1:18481") << 9;
+    QTest::newRow("variable off") << QByteArray("off") << QByteArray("127.0.0.1:18481") << 0;
+    QTest::newRow("bad file") << QByteArray() << QByteArray("relay please") << 0;
+}
+
+void TestRelayWire::configuration()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, file);
+    QFETCH(int, port);
+    QTemporaryDir data;
+    QVERIFY(data.isValid());
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    if (variable.isNull())
+        qunsetenv("RTSDK_RELAY");
+    else
+        qputenv("RTSDK_RELAY", variable);
+    if (!file.isNull()) {
+        QFile conf(data.filePath(QStringLiteral("rtsdk-relay.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(file);
+    }
+    const RelayConfig config = RelayConfig::fromEnvironment();
+    qputenv("XDG_DATA_HOME", oldData);
+    qunsetenv("RTSDK_RELAY");
+    QCOMPARE(config.port, port);
 }
 
 QTEST_MAIN(TestRelayWire)

@@ -98,18 +98,9 @@ private slots:
         QCOMPARE(student.join("c", 2, kSecret), 0);
 
         // The student pushes a flat 64 x 48 I420 picture of luma 77.
-        void *p = nullptr;
-        student.engine->queryInterface(agora::rtc::IID_MEDIA_ENGINE, &p);
-        auto *studentMedia = static_cast<agora::media::IMediaEngine *>(p);
-        std::vector<unsigned char> pixels(64 * 48 * 3 / 2, 77);
-        agora::media::ExternalVideoFrame frame;
-        frame.format = agora::media::ExternalVideoFrame::VIDEO_PIXEL_I420;
-        frame.buffer = pixels.data();
-        frame.stride = 64;
-        frame.height = 48;
-        QCOMPARE(studentMedia->pushVideoFrame(&frame), -7); // no external source yet
-        studentMedia->setExternalVideoSource(true, false);
-        QCOMPARE(studentMedia->pushVideoFrame(&frame), 0);
+        QCOMPARE(student.pushFlatPicture(64, 48, 77), -7); // no external source yet
+        student.media()->setExternalVideoSource(true, false);
+        QCOMPARE(student.pushFlatPicture(64, 48, 77), 0);
 
         int view = 0, otherView = 0;
         agora::rtc::VideoCanvas canvas;
