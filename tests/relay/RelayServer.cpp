@@ -241,6 +241,10 @@ void RelayServer::handle(const ConnectionPtr &c, const RelayFrame &frame)
         if (!c->inRtc || !frame.number(0, &width) || !frame.number(1, &height) || width < 2 || height < 2
             || size_t(width) > kMaxPicture || size_t(height) > kMaxPicture)
             break;
+        // Only a whole I420 picture is passed on.
+        const size_t chroma = size_t((width + 1) / 2) * size_t((height + 1) / 2);
+        if (frame.text(2).size() != size_t(width) * size_t(height) + 2 * chroma)
+            break;
         RelayFrame out(RelayKind::RtcFrame);
         out.addNumber(c->uid).addNumber(width).addNumber(height).add(frame.text(2));
         for (Connection *other : hearers(*c))

@@ -9,6 +9,7 @@
 #include "../rtsdk/RtcMediaPeer.h"
 #include "../rtsdk/RtmTestClient.h"
 
+#include <QTcpSocket>
 #include <QtTest>
 
 #include <memory>
@@ -72,6 +73,8 @@ private slots:
     void relayGoneAndBack();
     void loginWithoutRelay();
     void sameUserElsewhere();
+    void garbageClientIsCutOff_data();
+    void garbageClientIsCutOff();
     void mediaMembersStreamsAndFrames();
     void mediaAfterRelayRestart();
 
@@ -163,6 +166,30 @@ void TestRelayClient::sameUserElsewhere()
     QTest::qWait(300);
     QVERIFY(first.log.texts().filter("state 3").size() == 1);
     QCOMPARE(first.send("678_rtm", "x"), 5);
+}
+
+// A connection that sends what is no frame is closed; the relay and its
+// other clients carry on.
+void TestRelayClient::garbageClientIsCutOff_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("length 0") << QByteArray(4, '\0');
+    QTest::newRow("oversized length") << QByteArray("\xff\xff\xff\xff", 4);
+    QTest::newRow("part overruns its body") << QByteArray("\x00\x00\x00\x06\x01\x00\x00\x10\x00x", 10);
+}
+
+void TestRelayClient::garbageClientIsCutOff()
+{
+    QFETCH(QByteArray, bytes);
+    Pair p;
+    QVERIFY(p.setUp("11_rtm", "12_rtm"));
+    QTcpSocket garbage;
+    garbage.connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(garbage.waitForConnected(2000));
+    garbage.write(bytes);
+    QVERIFY(garbage.waitForDisconnected(2000));
+    QCOMPARE(p.a.send("678_rtm", "still here"), 0);
+    QVERIFY(p.b.log.waitFor("678_rtm from 11_rtm: still here"));
 }
 
 void TestRelayClient::mediaMembersStreamsAndFrames()
