@@ -3,10 +3,10 @@
 // channel) runs here with a recording class window, and the stand-in SDK of
 // every process reaches the others through the relay only. Driven: the
 // teacher joins, two students come in and ask for the board history, a
-// control action reaches a student, a student's strokes reach the teacher;
-// then the relay is killed and started again on its port, and the channel
-// recovers by itself. Assertions are on what the window was handed and on
-// what the students say they heard.
+// control action reaches a student, a student's strokes reach the teacher,
+// a media peer here sees the students' video; then the relay is killed and
+// started again on its port, and the channel recovers by itself. Assertions
+// are on what the window was handed and on what the students say they heard.
 
 #include "modules/live/communications/TQRealTimeManager.h"
 
@@ -30,6 +30,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "../rtsdk/RtcMediaPeer.h"
 #include "CourseWithHistory.h"
 #include "RecordingWindow.h"
 #include "SimStudent.h"
@@ -197,7 +198,7 @@ void TestRelayClass::classAcrossProcesses()
     // 2. Two students come in, announce themselves, ask for the history and
     // get it; each also raises a hand, chats and answers the choice question.
     m_class.start({ "--relay", QStringLiteral("127.0.0.1:%1").arg(m_port), "--schedule", QString::number(kSchedule),
-                    "--students", "2", "--first-uid", "42", "--no-video" });
+                    "--students", "2", "--first-uid", "42" });
     QVERIFY2(m_class.waitForLine("class ready: 2 students"), qPrintable(m_class.dump()));
     QVERIFY(waitFor([&] { return m_window.count("online 42") == 1 && m_window.count("online 43") == 1; }));
     QVERIFY(waitFor([&] { return received("history request from 42") == 1 && received("history request from 43") == 1; }));
@@ -218,6 +219,23 @@ void TestRelayClass::classAcrossProcesses()
     QCOMPARE(received("stroke from 42"), 0);
     QCOMPARE(m_class.count("student 42 drew"), 0);
     QCOMPARE(m_dataNetwork, QList<bool>{ true });
+    {
+        // The students' video reaches a viewer in the media channel: their
+        // own pattern (a ramp from luma 32), not the SDK's stand-in one.
+        MediaPeer viewer;
+        QCOMPARE(viewer.media()->registerVideoRenderFactory(&viewer), 0);
+        QCOMPARE(viewer.join(QByteArray::number(qlonglong(kSchedule)).constData(), kTeacher, "", ""), 0);
+        QVERIFY(viewer.waitFor("user 42"));
+        int view = 0;
+        agora::rtc::VideoCanvas canvas;
+        canvas.view = &view;
+        canvas.uid = 42;
+        QCOMPARE(viewer.engine->setupRemoteVideo(canvas), 0);
+        QVERIFY(waitFor([&] {
+            const auto log = viewer.frameLog();
+            return std::find(log.begin(), log.end(), "160x120 y32") != log.end();
+        }));
+    }
 
     // 4. The relay goes away: a network failure the teacher hears of ...
     m_relay.kill();

@@ -155,12 +155,13 @@ void SimClassStudent::drawStrokes()
 
 void SimClassStudent::pushFrame()
 {
-    // A grey ramp with a bar that moves down, tinted per student.
+    // A grey ramp from luma 32 (the SDK's own pattern starts at 16) with a
+    // bar that moves down, tinted per student.
     std::vector<unsigned char> pixels(kPatternWidth * kPatternHeight * 3 / 2);
     const int bar = (mFrameTick++ * 4) % kPatternHeight;
     for (int y = 0; y < kPatternHeight; ++y)
         for (int x = 0; x < kPatternWidth; ++x)
-            pixels[size_t(y * kPatternWidth + x)] = (std::abs(y - bar) < 8) ? 235 : 16 + x;
+            pixels[size_t(y * kPatternWidth + x)] = (std::abs(y - bar) < 8) ? 235 : 32 + x;
     const size_t luma = size_t(kPatternWidth * kPatternHeight);
     std::fill(pixels.begin() + long(luma), pixels.begin() + long(luma * 5 / 4), (unsigned char)(40 + mUid * 37 % 180));
     std::fill(pixels.begin() + long(luma * 5 / 4), pixels.end(), (unsigned char)(200 - mUid * 53 % 160));
