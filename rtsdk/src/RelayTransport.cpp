@@ -165,7 +165,8 @@ void RelayTransport::onFrame(Session &session, const RelayFrame &frame)
             client.memberLeft(frame.text(0), frame.text(1), int(a));
         break;
     case RelayKind::MemberList:
-        client.membersListed(frame.text(0), std::vector<std::string>(frame.parts.begin() + (frame.parts.empty() ? 0 : 1), frame.parts.end()));
+        if (!frame.parts.empty())
+            client.membersListed(frame.text(0), std::vector<std::string>(frame.parts.begin() + 1, frame.parts.end()));
         break;
     case RelayKind::ChannelMessage: {
         Packet packet = packetOf(frame, 0);

@@ -201,7 +201,9 @@ void TestRelayClass::classAcrossProcesses()
                     "--students", "2", "--first-uid", "42" });
     QVERIFY2(m_class.waitForLine("class ready: 2 students"), qPrintable(m_class.dump()));
     QVERIFY(waitFor([&] { return m_window.count("online 42") == 1 && m_window.count("online 43") == 1; }));
-    QVERIFY(waitFor([&] { return received("history request from 42") == 1 && received("history request from 43") == 1; }));
+    QVERIFY(waitFor([&] {
+        return received("history request from 42") == 1 && received("history request from 43") == 1;
+    }));
     QCOMPARE(received("join from 42"), 1);
     QVERIFY2(m_class.waitForLine("student 42 history chunk end"), qPrintable(m_class.dump()));
     QVERIFY(m_class.waitForLine("student 43 history chunk end"));

@@ -55,10 +55,15 @@ void TestRelayWire::roundTrip_data()
     QTest::newRow("no parts") << RelayFrame(RelayKind::Logout);
     QTest::newRow("login") << RelayFrame(RelayKind::Login).add("42_rtm");
     QTest::newRow("empty part") << RelayFrame(RelayKind::Sent).add("").addNumber(7).addNumber(9);
-    QTest::newRow("raw bytes with NUL and UTF-8")
-        << RelayFrame(RelayKind::ChannelMessage).add("678_rtm").addNumber(1).addNumber(2).add("老师好").add(std::string("\0\xff\x01", 3));
+    QTest::newRow("raw bytes with NUL and UTF-8") << RelayFrame(RelayKind::ChannelMessage)
+                                                         .add("678_rtm")
+                                                         .addNumber(1)
+                                                         .addNumber(2)
+                                                         .add("老师好")
+                                                         .add(std::string("\0\xff\x01", 3));
     QTest::newRow("negative number") << RelayFrame(RelayKind::RtcUserOffline).addNumber(-1).addNumber(INT64_MIN);
-    QTest::newRow("picture") << RelayFrame(RelayKind::RtcFrame).addNumber(640).addNumber(480).add(std::string(640 * 480 * 3 / 2, 'y'));
+    QTest::newRow("picture") << RelayFrame(RelayKind::RtcFrame).addNumber(640).addNumber(480).add(
+        std::string(640 * 480 * 3 / 2, 'y'));
 }
 
 void TestRelayWire::roundTrip()
