@@ -84,7 +84,7 @@ int RtcEngineCore::join(const std::string &channel, uint32_t uid)
     }
     // The join is answered at once, like the real network's first reply, but
     // its report comes on the callback thread.
-    const long long given = Runtime::instance().rtcHub().join(shared_from_this(), channel, uid, secret, mode);
+    const long long given = Runtime::instance().rtcNetwork().join(shared_from_this(), channel, uid, secret, mode);
     if (given < 0)
         return int(given);
     {
@@ -120,7 +120,7 @@ int RtcEngineCore::leave()
         duration = unsigned(std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - mJoinedAt).count());
     }
     stopThreads();
-    Runtime::instance().rtcHub().leave(this);
+    Runtime::instance().rtcNetwork().leave(this);
     post([duration](RtcEngineSink *sink) { sink->leftChannel(duration); });
     return 0;
 }
@@ -152,19 +152,19 @@ int RtcEngineCore::sendStream(int streamId, const char *data, unsigned long leng
         if (streamId < 1 || streamId > mStreams || !data || length == 0 || length > kMaxStreamMessage)
             return kErrInvalid;
     }
-    Runtime::instance().rtcHub().sendStream(this, streamId, std::string(data, length));
+    Runtime::instance().rtcNetwork().sendStream(this, streamId, std::string(data, length));
     return 0;
 }
 
 void RtcEngineCore::push(I420Picture picture)
 {
-    Runtime::instance().rtcHub().pushFrame(this, std::move(picture));
+    Runtime::instance().rtcNetwork().pushFrame(this, std::move(picture));
 }
 
 I420Picture RtcEngineCore::pictureOf(uint32_t uid)
 {
     I420Picture picture;
-    if (Runtime::instance().rtcHub().frameOf(this, uid, picture))
+    if (Runtime::instance().rtcNetwork().frameOf(this, uid, picture))
         return picture;
     // Test pattern: a bright bar that moves down a grey ramp, tinted per uid.
     picture.width = kPatternWidth;
@@ -257,7 +257,7 @@ void RtcEngineCore::reportTick()
     }
     if (!volume && !quality)
         return;
-    const std::vector<uint32_t> uids = Runtime::instance().rtcHub().audibleUids(this);
+    const std::vector<uint32_t> uids = Runtime::instance().rtcNetwork().audibleUids(this);
     if (volume) {
         // The own user is reported as uid 0, as the real SDKs do.
         RtcEvent report { RtcEventKind::VolumeIndication, 0, {} };

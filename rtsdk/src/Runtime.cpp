@@ -7,6 +7,12 @@ namespace rtsdk {
 Runtime::Runtime()
     : mHub(mFaults)
 {
+    // Read once: every SDK object of the process uses the same network.
+    const RelayConfig relay = RelayConfig::fromEnvironment();
+    if (relay.enabled()) {
+        mRelay = std::make_unique<RelayTransport>(relay);
+        mRelayRtc = std::make_unique<RelayRtc>(relay);
+    }
 }
 
 Runtime &Runtime::instance()

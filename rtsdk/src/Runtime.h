@@ -10,6 +10,8 @@
 #include "CallbackQueue.h"
 #include "FaultPlan.h"
 #include "Hub.h"
+#include "RelayRtc.h"
+#include "RelayTransport.h"
 #include "RtcHub.h"
 
 namespace rtsdk {
@@ -24,7 +26,9 @@ public:
 
     FaultPlan &faults() { return mFaults; }
     CallLog &log() { return mLog; }
-    Transport &transport() { return mHub; }
+    /** The relay when the stand-in's configuration names one, else the hub. */
+    Transport &transport() { return mRelay ? static_cast<Transport &>(*mRelay) : mHub; }
+    RtcNetwork &rtcNetwork() { return mRelayRtc ? static_cast<RtcNetwork &>(*mRelayRtc) : mRtcHub; }
     Hub &hub() { return mHub; }
     RtcHub &rtcHub() { return mRtcHub; }
 
@@ -45,6 +49,8 @@ private:
     CallLog mLog;
     Hub mHub;
     RtcHub mRtcHub;
+    std::unique_ptr<RelayTransport> mRelay;
+    std::unique_ptr<RelayRtc> mRelayRtc;
     std::atomic<long long> mMessageIds { 0 };
     std::mutex mQueuesMutex;
     std::vector<std::shared_ptr<CallbackQueue>> mQueues;

@@ -85,11 +85,7 @@ int ServiceCore::doLogin(const std::string &userId)
         return code::Already;
     postServiceCall([](ServiceSink &s) { s.connectionStateChanged(state::Connecting, reason::Login); });
     if (fault.mode == FaultMode::FailLater) {
-        const int failure = fault.code ? fault.code : code::Failure;
-        postServiceCall([failure](ServiceSink &s) {
-            s.loginFailure(failure);
-            s.connectionStateChanged(state::Disconnected, reason::LoginFailure);
-        });
+        loginFailed(fault.code ? fault.code : code::Failure);
         return code::Ok;
     }
     rt.log().noteLogin(userId, mName);
@@ -257,6 +253,14 @@ void ServiceCore::sessionOpened(const std::string &)
     postServiceCall([](ServiceSink &s) {
         s.connectionStateChanged(state::Connected, reason::LoginSuccess);
         s.loginSuccess();
+    });
+}
+
+void ServiceCore::loginFailed(int failure)
+{
+    postServiceCall([failure](ServiceSink &s) {
+        s.loginFailure(failure);
+        s.connectionStateChanged(state::Disconnected, reason::LoginFailure);
     });
 }
 

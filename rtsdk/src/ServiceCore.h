@@ -56,6 +56,7 @@ public:
 
     // TransportClient: only queue.
     void sessionOpened(const std::string &userId) override;
+    void loginFailed(int code) override;
     void connectionChanged(int state, int reason) override;
     void tokenExpired() override;
     void sessionClosed() override;

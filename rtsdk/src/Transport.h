@@ -1,7 +1,7 @@
 #pragma once
 // The seam between the SDK objects of one client and whatever carries their
-// sessions and messages: today the in-process Hub; a relay between processes
-// can implement the same two interfaces without touching the SDK objects.
+// sessions and messages: the in-process Hub, or the loopback relay between
+// processes (RelayTransport); the SDK objects are the same either way.
 
 #include <memory>
 #include <string>
@@ -29,6 +29,8 @@ class TransportClient
 public:
     virtual ~TransportClient() = default;
     virtual void sessionOpened(const std::string &userId) = 0;
+    /** A login the network could not carry through; the session is gone. */
+    virtual void loginFailed(int code) = 0;
     /** The network changed the session's state (ended it for 1 and 5). */
     virtual void connectionChanged(int state, int reason) = 0;
     virtual void tokenExpired() = 0;

@@ -36,6 +36,23 @@ public:
         return engine->joinChannel("", channel, "", uid);
     }
     int send(const std::string &text) { return engine->sendStreamMessage(streamId, text.data(), text.size()); }
+    agora::media::IMediaEngine *media()
+    {
+        void *p = nullptr;
+        engine->queryInterface(agora::rtc::IID_MEDIA_ENGINE, &p);
+        return static_cast<agora::media::IMediaEngine *>(p);
+    }
+    /** Pushes a flat I420 picture of the given size and luma; the SDK's result. */
+    int pushFlatPicture(int width, int height, unsigned char luma)
+    {
+        std::vector<unsigned char> pixels(size_t(width * height * 3 / 2), luma);
+        agora::media::ExternalVideoFrame frame;
+        frame.format = agora::media::ExternalVideoFrame::VIDEO_PIXEL_I420;
+        frame.buffer = pixels.data();
+        frame.stride = width;
+        frame.height = height;
+        return media()->pushVideoFrame(&frame);
+    }
 
     std::vector<std::string> events() const
     {
@@ -57,6 +74,10 @@ public:
     void onJoinChannelSuccess(const char *channel, agora::rtc::uid_t uid, int) override
     {
         add("joined " + std::string(channel) + " " + std::to_string(uid));
+    }
+    void onRejoinChannelSuccess(const char *channel, agora::rtc::uid_t uid, int) override
+    {
+        add("rejoined " + std::string(channel) + " " + std::to_string(uid));
     }
     void onUserJoined(agora::rtc::uid_t uid, int) override { add("user " + std::to_string(uid)); }
     void onUserOffline(agora::rtc::uid_t uid, int reason) override

@@ -4,7 +4,7 @@
 // pattern on the render thread, PCM on the audio thread while joined, and the
 // periodic volume report.
 
-#include "RtcTestPeer.h"
+#include "RtcMediaPeer.h"
 #include "rtsdk/StandInControl.h"
 
 #include <QThread>
@@ -17,78 +17,6 @@ using rtsdk::StandInControl;
 namespace {
 
 const char *kSecret = "4711";
-
-// A renderer that writes down the size and first luma byte of each frame.
-class ProbeRenderer : public agora::media::IExternalVideoRender
-{
-public:
-    explicit ProbeRenderer(std::vector<std::string> &log, std::mutex &m, std::atomic<int> &alive)
-        : mLog(log), mMutex(m), mAlive(alive)
-    {
-        ++mAlive;
-    }
-    void release() override
-    {
-        --mAlive;
-        delete this;
-    }
-    int initialize() override { return 0; }
-    int deliverFrame(const agora::media::VideoFrame &frame, int, bool) override
-    {
-        std::lock_guard<std::mutex> lock(mMutex);
-        mLog.push_back(std::to_string(frame.width) + "x" + std::to_string(frame.height) + " y"
-                       + std::to_string(frame.yBuffer[0]) + (QThread::currentThread() == QCoreApplication::instance()->thread() ? " gui" : ""));
-        return 0;
-    }
-
-private:
-    std::vector<std::string> &mLog;
-    std::mutex &mMutex;
-    std::atomic<int> &mAlive;
-};
-
-class MediaPeer : public RtcTestPeer, public agora::media::IExternalVideoRenderFactory,
-                  public agora::media::IAudioFrameObserver
-{
-public:
-    ~MediaPeer() override { shutdown(); }
-    agora::media::IMediaEngine *media()
-    {
-        void *p = nullptr;
-        engine->queryInterface(agora::rtc::IID_MEDIA_ENGINE, &p);
-        return static_cast<agora::media::IMediaEngine *>(p);
-    }
-    agora::media::IExternalVideoRender *createRenderInstance(const agora::media::ExternalVideoRenderContext &c) override
-    {
-        return c.view ? new ProbeRenderer(frames, framesMutex, renderers) : nullptr;
-    }
-    bool onRecordAudioFrame(AudioFrame &) override { return true; }
-    bool onPlaybackAudioFrame(AudioFrame &) override { return true; }
-    bool onMixedAudioFrame(AudioFrame &f) override
-    {
-        if (f.samples == 1024 && f.samplesPerSec == 48000 && f.channels == 2 && f.buffer)
-            ++audioFrames;
-        return true;
-    }
-    bool onPlaybackAudioFrameBeforeMixing(unsigned int, AudioFrame &) override { return true; }
-    void onAudioVolumeIndication(const agora::rtc::AudioVolumeInfo *s, unsigned int n, int) override
-    {
-        std::string text = "volume";
-        for (unsigned int i = 0; i < n; ++i)
-            text += " " + std::to_string(s[i].uid);
-        add(text);
-    }
-    std::vector<std::string> frameLog()
-    {
-        std::lock_guard<std::mutex> lock(framesMutex);
-        return frames;
-    }
-
-    std::mutex framesMutex;
-    std::vector<std::string> frames;
-    std::atomic<int> renderers { 0 };
-    std::atomic<int> audioFrames { 0 };
-};
 
 } // namespace
 
@@ -170,18 +98,9 @@ private slots:
         QCOMPARE(student.join("c", 2, kSecret), 0);
 
         // The student pushes a flat 64 x 48 I420 picture of luma 77.
-        void *p = nullptr;
-        student.engine->queryInterface(agora::rtc::IID_MEDIA_ENGINE, &p);
-        auto *studentMedia = static_cast<agora::media::IMediaEngine *>(p);
-        std::vector<unsigned char> pixels(64 * 48 * 3 / 2, 77);
-        agora::media::ExternalVideoFrame frame;
-        frame.format = agora::media::ExternalVideoFrame::VIDEO_PIXEL_I420;
-        frame.buffer = pixels.data();
-        frame.stride = 64;
-        frame.height = 48;
-        QCOMPARE(studentMedia->pushVideoFrame(&frame), -7); // no external source yet
-        studentMedia->setExternalVideoSource(true, false);
-        QCOMPARE(studentMedia->pushVideoFrame(&frame), 0);
+        QCOMPARE(student.pushFlatPicture(64, 48, 77), -7); // no external source yet
+        student.media()->setExternalVideoSource(true, false);
+        QCOMPARE(student.pushFlatPicture(64, 48, 77), 0);
 
         int view = 0, otherView = 0;
         agora::rtc::VideoCanvas canvas;

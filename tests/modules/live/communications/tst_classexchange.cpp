@@ -24,6 +24,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include "CourseWithHistory.h"
 #include "RecordingWindow.h"
 #include "SimStudent.h"
 #include "TestLogCapture.h"
@@ -38,15 +39,6 @@ constexpr long kTeacher = 900;
 constexpr long kStudent = 42;
 constexpr long kSchedule = 678;
 constexpr int kHistory = 30;
-
-// A small board history entry: "[<index>,77,1,2]".
-class HistoryStroke : public TQDrawingAction
-{
-public:
-    explicit HistoryStroke(int index) : TQDrawingAction(77) { drawingIndex = index; }
-    void toString(std::string &out) const override { out = "[" + std::to_string(drawingIndex) + ",77,1,2]"; }
-    TQDrawingAction *clone() const override { return new HistoryStroke(*this); }
-};
 
 // A second client that signs in with the teacher's id.
 struct Intruder : agora::rtm::IRtmServiceEventHandler
@@ -106,14 +98,7 @@ void TestClassExchange::init()
 {
     rtsdk::StandInControl::reset();
     m_window = RecordingWindow();
-    m_course = new CourseDetailBean(QJsonObject{});
-    m_course->course_id = "11";
-    m_course->course_schedule_id = QString::number(kSchedule).toStdString();
-    m_course->app_id = "app";
-    m_course->dynamic_key = "key";
-    m_course->rtm_token = "tok";
-    for (int i = 0; i < kHistory; ++i)
-        m_course->addDrawingAction(new HistoryStroke(i), -1);
+    m_course = newCourseWithHistory(kSchedule, kHistory);
     TQDataModelBean::m_pOngoingCourse = m_course;
 }
 
