@@ -16,6 +16,7 @@
 #include "utils/GlobalConfig.h"
 
 #include "RtcTestPeer.h"
+#include "TestLoadConfig.h"
 #include "TestPictures.h"
 #include "rtsdk/StandInControl.h"
 
@@ -131,13 +132,7 @@ void TestRemoteVideo::studentCamera()
     else
         engine = std::make_unique<TQRTCCommonTessel>();
     TQRTCEventDelegate handlers;
-    TQRTCLoadConfig config;
-    config.appId = "app";
-    config.token = "key";
-    config.eventDelegate = &handlers;
-    config.courseId = kCourse;
-    config.courseScheduleId = kSchedule;
-    QCOMPARE(engine->loadRTC(config), 0);
+    QCOMPARE(engine->loadRTC(testLoadConfig(&handlers, kCourse, kSchedule)), 0);
     RtcTestPeer student;
     QCOMPARE(student.join("678", kStudent, TQRTCCommonAgoraImpl::encryptionSecret(kCourse, kSchedule)), 0);
     QVERIFY(student.waitFor("joined 678 42"));

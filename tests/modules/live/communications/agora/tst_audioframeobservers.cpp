@@ -12,6 +12,7 @@
 #include "modules/login/LoginManager.h"
 
 #include "TestClock.h"
+#include "TestLoadConfig.h"
 #include "TestLogCapture.h"
 #include "rtsdk/StandInControl.h"
 
@@ -305,13 +306,7 @@ void TestAudioFrameObservers::framesFromTheEngine()
     }
     queue.startCapture();
     TQRTCEventDelegate handlers;
-    TQRTCLoadConfig config;
-    config.appId = "app";
-    config.token = "key";
-    config.eventDelegate = &handlers;
-    config.courseId = 55;
-    config.courseScheduleId = 678;
-    QCOMPARE(engine->loadRTC(config), 0);
+    QCOMPARE(engine->loadRTC(testLoadConfig(&handlers, 55, 678)), 0);
 
     // The recorder's loop on its own thread: every frame is one stereo block
     // with a tone in it, and the stamps never go back.

@@ -39,6 +39,17 @@ QVector<float> textureCoords(const VideoRendererOpenGL &renderer)
     return out;
 }
 
+// A renderer set up for a view of the given size over the whole view, the
+// way the video item sets it up.
+std::unique_ptr<VideoRendererOpenGL> setUpRenderer(int width, int height, int rotation = 0)
+{
+    auto renderer = std::make_unique<VideoRendererOpenGL>(0, 0);
+    renderer->setup(width, height);
+    renderer->setRenderRegion(0, 0, 0, 1, 1);
+    renderer->setRotation(rotation, true);
+    return renderer;
+}
+
 bool fuzzyEqual(const QVector<float> &a, const QVector<float> &b)
 {
     if (a.size() != b.size())
@@ -289,10 +300,8 @@ void TestVideoRendererOpenGL::sizeChangeRemakesTextures()
 {
     if (!m_context)
         QSKIP("no OpenGL context here (run under a virtual X screen with Mesa)");
-    VideoRendererOpenGL renderer(0, 0);
-    renderer.setup(160, 120);
-    renderer.setRenderRegion(0, 0, 0, 1, 1);
-    renderer.setRotation(0, true);
+    const auto made = setUpRenderer(160, 120);
+    VideoRendererOpenGL &renderer = *made;
     const TestFrame small(320, 240, 0, 0);
     draw(renderer, small.frame());
     QCOMPARE(renderer.frameTextureWidth(), 320);
@@ -322,10 +331,8 @@ void TestVideoRendererOpenGL::rotatedFrameUsesSwappedSize()
     if (!m_context)
         QSKIP("no OpenGL context here (run under a virtual X screen with Mesa)");
     // A 640 x 360 frame turned by -90 degrees fits a 360 x 640 view exactly.
-    VideoRendererOpenGL renderer(0, 0);
-    renderer.setup(360, 640);
-    renderer.setRenderRegion(0, 0, 0, 1, 1);
-    renderer.setRotation(-90, true);
+    const auto made = setUpRenderer(360, 640, -90);
+    VideoRendererOpenGL &renderer = *made;
     const TestFrame frame(640, 360, 0, 0);
     int result = -2;
     draw(renderer, frame.frame(), &result);
