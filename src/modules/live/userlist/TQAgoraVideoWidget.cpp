@@ -20,6 +20,11 @@ TQAgoraVideoWidget::TQAgoraVideoWidget(QQuickItem *parent)
 TQAgoraVideoWidget::~TQAgoraVideoWidget()
 {
     cleanup();
+    // The base item leaves its window after this body: no slot of this
+    // class may run then.
+    disconnect(this, &QQuickItem::windowChanged, this, &TQAgoraVideoWidget::handleWindowChanged);
+    if (QQuickWindow *win = window())
+        disconnect(win, &QQuickWindow::sceneGraphInvalidated, this, &TQAgoraVideoWidget::cleanup);
 }
 
 int TQAgoraVideoWidget::setupRenderer(int zOrder, float left, float top, float right, float bottom)
