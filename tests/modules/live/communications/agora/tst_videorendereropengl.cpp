@@ -197,6 +197,8 @@ void TestVideoRendererOpenGL::fillAndCrop_data()
                                               << QVector<float>{-1, -1, 1, -1, 1, 1, -1, 1};
     QTest::newRow("unknown frame size counts as 640 x 360")
         << QSize(0, -1) << QSize(640, 360) << QVector<float>{0, 1} << QVector<float>{-1, -1, 1, -1, 1, 1, -1, 1};
+    QTest::newRow("frame too thin to crop is drawn whole")
+        << QSize(1000, 1) << QSize(100, 200) << QVector<float>{0, 1} << QVector<float>{-1, -1, 1, -1, 1, 1, -1, 1};
     QTest::newRow("upper half region") << QSize(320, 240) << QSize(640, 480) << QVector<float>{0, 0.5f}
                                        << QVector<float>{-1, 0, 1, 0, 1, 1, -1, 1};
 }
