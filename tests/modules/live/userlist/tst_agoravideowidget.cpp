@@ -2,12 +2,16 @@
 // another thread as the media engine's render thread does, the item shown in
 // a real Qt Quick window (offscreen, software scene graph) and grabbed, the
 // picture's centred crop as numbers, and the item's notices to its renderer.
+// On a virtual X screen, where the build runs this test a second time, the
+// window draws with OpenGL and the item's frames are drawn by its renderer.
 
 #include "modules/live/userlist/TQAgoraVideoWidget.h"
 
+#include "I420Quadrant.h"
 #include "TestPictures.h"
 
 #include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QScreen>
 #include <QtTest>
 
@@ -72,6 +76,7 @@ private slots:
     void pictureCrop();
     void picturesFromAnotherThreadAreDrawn();
     void cleanupEndsTheRenderer();
+    void framesDrawnWithOpenGL();
 };
 
 void TestAgoraVideoWidget::deliveries()
@@ -168,6 +173,50 @@ void TestAgoraVideoWidget::cleanupEndsTheRenderer()
     // The destructor cleans up as well, so renderers always hear of the end.
     widget.reset();
     QCOMPARE(invalidated.count(), 2);
+}
+
+void TestAgoraVideoWidget::framesDrawnWithOpenGL()
+{
+    // Two tiles side by side: one fed as by the Agora engine, one as by the
+    // Tessel engine.
+    QQuickWindow window;
+    window.resize(320, 120);
+    window.setColor(Qt::darkGreen);
+    auto *agoraTile = new TQAgoraVideoWidget(window.contentItem());
+    auto *tesselTile = new TQAgoraVideoWidget(window.contentItem());
+    agoraTile->setSize(QSizeF(160, 120));
+    tesselTile->setSize(QSizeF(160, 120));
+    tesselTile->setX(160);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSGRendererInterface *renderer = window.rendererInterface();
+    if (!renderer || renderer->graphicsApi() != QSGRendererInterface::OpenGL) {
+        if (qEnvironmentVariableIsSet("VELTRO_REQUIRE_GL"))
+            QFAIL("the window does not draw with OpenGL although it is required");
+        QSKIP("the window does not draw with OpenGL here (run under a virtual X screen with Mesa)");
+    }
+
+    // The region a renderer sets up from the SDK's context: the whole view.
+    for (TQAgoraVideoWidget *tile : {agoraTile, tesselTile})
+        QCOMPARE(tile->setupRenderer(0, 0, 0, 1, 1), 0);
+
+    // Frames from the render thread, drawn upright over the whole tile.
+    const I420Quadrant<agora::media::VideoFrame> agora(320, 240);
+    const I420Quadrant<tessel::media::VideoFrame> tessel(320, 240);
+    std::thread render([&] {
+        agoraTile->deliverAgoraFrame(agora.frame, 0, false);
+        tesselTile->deliverTesselFrame(tessel.frame, 0, false);
+    });
+    render.join();
+    QTRY_VERIFY(shot(window).pixelColor(180, 20).lightness() > 240);
+    const QImage shown = shot(window);
+    saveTestPicture(shown, QStringLiteral("video_widget_opengl"));
+    for (const int left : {0, 160}) {
+        for (const QPoint p : {QPoint(2, 2), QPoint(78, 58)})
+            QVERIFY2(shown.pixelColor(p + QPoint(left, 0)).lightness() > 240, qPrintable(shown.pixelColor(p).name()));
+        for (const QPoint p : {QPoint(82, 20), QPoint(20, 62), QPoint(150, 110)})
+            QVERIFY2(shown.pixelColor(p + QPoint(left, 0)).lightness() < 20, qPrintable(shown.pixelColor(p).name()));
+    }
 }
 
 QTEST_MAIN(TestAgoraVideoWidget)

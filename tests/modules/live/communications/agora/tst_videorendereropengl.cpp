@@ -7,6 +7,7 @@
 
 #include "modules/live/communications/agora/video_render_opengl.h"
 
+#include "I420Quadrant.h"
 #include "TestLogCapture.h"
 #include "TestPictures.h"
 
@@ -60,39 +61,7 @@ bool fuzzyEqual(const QVector<float> &a, const QVector<float> &b)
     return true;
 }
 
-// An I420 frame whose top-left quadrant is white and the rest black; every
-// plane row is padded to its stride with bytes that would show as stripes
-// (luma) or colour (chroma) if they were drawn.
-struct TestFrame
-{
-    TestFrame(int w, int h, int yPad, int uvPad)
-        : width(w), height(h), yStride(w + yPad), uvStride(w / 2 + uvPad)
-        , y(size_t(yStride * h), 255), u(size_t(uvStride * (h / 2)), 0), v(size_t(uvStride * (h / 2)), 0)
-    {
-        for (int row = 0; row < h; ++row)
-            for (int col = 0; col < w; ++col)
-                y[size_t(row * yStride + col)] = row < h / 2 && col < w / 2 ? 235 : 16;
-        for (int row = 0; row < h / 2; ++row)
-            for (int col = 0; col < w / 2; ++col) {
-                u[size_t(row * uvStride + col)] = 128;
-                v[size_t(row * uvStride + col)] = 128;
-            }
-    }
-    agora::media::VideoFrame frame() const
-    {
-        agora::media::VideoFrame f;
-        f.width = width;
-        f.height = height;
-        f.yBuffer = y.data();
-        f.uBuffer = u.data();
-        f.vBuffer = v.data();
-        f.yStride = yStride;
-        f.uStride = f.vStride = uvStride;
-        return f;
-    }
-    int width, height, yStride, uvStride;
-    std::vector<unsigned char> y, u, v;
-};
+using TestFrame = I420Quadrant<agora::media::VideoFrame>;
 
 bool isWhite(QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; }
 bool isBlack(QRgb c) { return qRed(c) < 20 && qGreen(c) < 20 && qBlue(c) < 20; }
@@ -283,7 +252,7 @@ void TestVideoRendererOpenGL::drawsPlanesUprightAndUnskewed()
     renderer.setRotation(0, true);
 
     int result = -2;
-    const QImage image = draw(renderer, source.frame(), &result);
+    const QImage image = draw(renderer, source.frame, &result);
     QCOMPARE(result, 0);
     saveTestPicture(image, QStringLiteral("opengl_%1x%2_pad%3").arg(width).arg(height).arg(yPad));
     // The white quadrant sits top left with straight edges: every row of the
@@ -305,12 +274,12 @@ void TestVideoRendererOpenGL::sizeChangeRemakesTextures()
     const auto made = setUpRenderer(160, 120);
     VideoRendererOpenGL &renderer = *made;
     const TestFrame small(320, 240, 0, 0);
-    draw(renderer, small.frame());
+    draw(renderer, small.frame);
     QCOMPARE(renderer.frameTextureWidth(), 320);
     QCOMPARE(renderer.coordinatesDirty(), false);
 
     const TestFrame large(640, 480, 0, 0);
-    const QImage image = draw(renderer, large.frame());
+    const QImage image = draw(renderer, large.frame);
     QCOMPARE(renderer.frameTextureWidth(), 640);
     QCOMPARE(renderer.frameTextureHeight(), 480);
     QCOMPARE(renderer.coordinatesDirty(), false);
@@ -321,7 +290,7 @@ void TestVideoRendererOpenGL::sizeChangeRemakesTextures()
     // A 16:9 frame in the 4:3 view is cropped left and right: full height,
     // corners beyond the view's sides, the quadrant's edge still centred.
     const TestFrame wide(320, 180, 0, 0);
-    const QImage cropped = draw(renderer, wide.frame());
+    const QImage cropped = draw(renderer, wide.frame);
     QCOMPARE(renderer.frameTextureWidth(), 320);
     QCOMPARE(whiteHeight(cropped, 10), 60);
     QCOMPARE(whiteWidth(cropped, 10), 80);
@@ -337,7 +306,7 @@ void TestVideoRendererOpenGL::rotatedFrameUsesSwappedSize()
     VideoRendererOpenGL &renderer = *made;
     const TestFrame frame(640, 360, 0, 0);
     int result = -2;
-    draw(renderer, frame.frame(), &result);
+    draw(renderer, frame.frame, &result);
     QCOMPARE(result, 0);
     QVERIFY(fuzzyEqual(positions(renderer), QVector<float>{-1, -1, 1, -1, 1, 1, -1, 1}));
     QCOMPARE(textureCoords(renderer), (QVector<float>{0, 0, 0, 1, 1, 1, 1, 0}));
@@ -348,16 +317,16 @@ void TestVideoRendererOpenGL::emptyFrameOrNoProgramDrawsNothing()
     VideoRendererOpenGL renderer(64, 48);
     const TestFrame frame(64, 48, 0, 0);
     // Without a program (and here maybe without OpenGL) nothing is drawn.
-    QCOMPARE(renderer.renderAgoraFrame(frame.frame()), -1);
+    QCOMPARE(renderer.renderAgoraFrame(frame.frame), -1);
     QCOMPARE(renderer.renderAgoraFrame(agora::media::VideoFrame()), -1);
     QCOMPARE(renderer.renderTesselFrame(tessel::media::VideoFrame()), -1);
     if (!m_context)
         return;
     renderer.setup(64, 48);
-    agora::media::VideoFrame shortRows = frame.frame();
+    agora::media::VideoFrame shortRows = frame.frame;
     shortRows.yStride = 32; // rows shorter than the picture: refused, not read past
     QCOMPARE(renderer.renderAgoraFrame(shortRows), -1);
-    QCOMPARE(renderer.renderAgoraFrame(frame.frame()), 0);
+    QCOMPARE(renderer.renderAgoraFrame(frame.frame), 0);
 }
 
 QTEST_MAIN(TestVideoRendererOpenGL)
