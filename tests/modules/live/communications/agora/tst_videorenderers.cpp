@@ -14,6 +14,7 @@
 #include "modules/live/userlist/TQAgoraVideoWidget.h"
 #include "utils/GlobalConfig.h"
 
+#include "I420Quadrant.h"
 #include "TestClock.h"
 #include "TestLogCapture.h"
 #include "rtsdk/StandInControl.h"
@@ -61,34 +62,13 @@ tessel::media::ExternalVideoRenderContext tesselContext(void *view, TesselCallba
     return contextFor<tessel::media::ExternalVideoRenderContext>(view, callback);
 }
 
-// A 2 x 2 block picture in I420: top left red, the rest blue, Y rows padded
-// to `yStride`, chroma rows to `uvStride`.
-struct BlockFrame
+// Top-left quadrant red, the rest blue: (81, 90, 240) and (41, 240, 110).
+struct BlockFrame : I420Quadrant<agora::media::VideoFrame>
 {
-    BlockFrame(int w, int h, int yStrideIn, int uvStrideIn)
-        : yStride(yStrideIn), uvStride(uvStrideIn)
-        , y(size_t(yStride * h), 0), u(size_t(uvStride * ((h + 1) / 2)), 0), v(u.size(), 0)
+    BlockFrame(int w, int h, int yStride, int uvStride)
+        : I420Quadrant(w, h, yStride - w, uvStride - (w + 1) / 2, Yuv{81, 90, 240}, Yuv{41, 240, 110})
     {
-        frame.width = w;
-        frame.height = h;
-        for (int row = 0; row < h; ++row)
-            for (int col = 0; col < w; ++col)
-                y[size_t(row * yStride + col)] = row < h / 2 && col < w / 2 ? 81 : 41;
-        for (int row = 0; row < (h + 1) / 2; ++row)
-            for (int col = 0; col < (w + 1) / 2; ++col) {
-                const bool red = row < h / 4 && col < w / 4;
-                u[size_t(row * uvStride + col)] = red ? 90 : 240;
-                v[size_t(row * uvStride + col)] = red ? 240 : 110;
-            }
-        frame.yBuffer = y.data();
-        frame.uBuffer = u.data();
-        frame.vBuffer = v.data();
-        frame.yStride = yStride;
-        frame.uStride = frame.vStride = uvStride;
     }
-    int yStride, uvStride;
-    std::vector<unsigned char> y, u, v;
-    agora::media::VideoFrame frame;
 };
 
 bool near(QRgb c, int r, int g, int b)
