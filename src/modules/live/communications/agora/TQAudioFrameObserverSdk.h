@@ -57,9 +57,6 @@ public:
     void stopCapture() override { paused = true; }
     bool hasAudioFrames() override { return hasAudio; }
 
-    // Wall-clock time of the first frame copied; 0 until then.
-    qint64 firstFrameTime() const { return firstFrameMs; }
-
 private:
     void queueCopy(const void *samples, int length)
     {
@@ -78,6 +75,8 @@ private:
             std::free(copy);
     }
 
+    // Wall-clock time of the first frame copied, 0 until then; stamps count
+    // from it for the whole class.
     std::atomic<qint64> firstFrameMs{0};
     std::atomic<bool> hasAudio{false};
 };
