@@ -1,14 +1,72 @@
 #pragma once
 
+#include "modules/live/userlist/TQVideoFrameCopy.h"
+
+#include "agora/IAgoraRtcEngine.h"
+#include "tessel/ITesselRtcEngine.h"
+
+#include <QImage>
 #include <QQuickPaintedItem>
 
-// One user's remote video in the student list (QML type AVideoWidget).
+#include <memory>
+#include <mutex>
+
+class VideoRendererOpenGL;
+
+// One user's remote video in the student list (QML type AVideoWidget). The
+// media engine's renderer pushes frames from the SDK's render thread: I420
+// frames that the item keeps and draws with OpenGL in its paint pass, or
+// (image mode) ready RGB pictures, which are handed to the GUI thread by
+// value and drawn from there on.
 class TQAgoraVideoWidget : public QQuickPaintedItem
 {
     Q_OBJECT
 
 public:
     explicit TQAgoraVideoWidget(QQuickItem *parent = nullptr);
+    ~TQAgoraVideoWidget() override;
+
+    // From the renderer's construction; -1 once the OpenGL renderer is gone.
+    int setupRenderer(int zOrder, float left, float top, float right, float bottom);
+    // Render thread. -1 for an empty or unreadable frame, else 0.
+    int deliverAgoraFrame(const agora::media::VideoFrame &frame, int rotation, bool mirrored);
+    int deliverTesselFrame(const tessel::media::VideoFrame &frame, int rotation, bool mirrored);
+    // Render thread (image mode): the picture reaches the item through a
+    // queued signal; from then on the item draws pictures only.
+    void deliverImage(const QImage &image);
 
     void paint(QPainter *painter) override;
+
+    // The part of a picture that fills an item of `item` size, centred.
+    static QRect pictureSourceRect(const QSize &picture, const QSizeF &item);
+
+signals:
+    void frameDelivered();
+    void widgetInvalidated();
+    void viewSizeChanged(int width, int height);
+    void newImageComming_signal(QImage image);
+
+public slots:
+    void renderFrame();
+    void handleWindowChanged(QQuickWindow *win);
+    void cleanup();
+    void newImageComming_slot(QImage image);
+
+protected:
+    void geometryChanged(const QRectF &newGeometry, const QRectF &oldGeometry) override;
+
+private:
+    template <class Frame>
+    int deliverInto(TQVideoFrameCopy<Frame> &slot, const Frame &frame, int rotation, bool mirrored);
+    void paintFrame(QPainter *painter);
+
+    // Written on the GUI thread only.
+    QImage m_picture;
+    std::unique_ptr<VideoRendererOpenGL> m_renderer;
+    // Guards the frame slots, the rotation, the renderer and the picture.
+    std::mutex m_frameMutex;
+    TQVideoFrameCopy<agora::media::VideoFrame> m_agoraFrame;
+    TQVideoFrameCopy<tessel::media::VideoFrame> m_tesselFrame;
+    int m_rotation = 0;
+    bool m_mirrored = false;
 };

@@ -1,5 +1,7 @@
 #include "modules/live/videoprocess/TQCaptureAudioAgoraThread.h"
 
+#include "utils/CLog.h"
+
 #include <cstdlib>
 
 TQCaptureAudioAgoraThread::~TQCaptureAudioAgoraThread()
@@ -29,5 +31,17 @@ TQFrameData TQCaptureAudioAgoraThread::popFrame()
         mFrames.pop_front();
     }
     mFrameMutex.unlock();
+    return frame;
+}
+
+TQFrameData TQCaptureAudioAgoraThread::popFrame(int bytes)
+{
+    TQFrameData frame = popFrame();
+    if (frame.data && frame.size != bytes) {
+        CLog::error(QStringLiteral("dropped a frame of %1 bytes, %2 expected").arg(frame.size).arg(bytes),
+                    QStringLiteral("TQCaptureAudioAgoraThread::popFrame "));
+        std::free(frame.data);
+        frame = TQFrameData();
+    }
     return frame;
 }

@@ -2,6 +2,7 @@
 
 #include "modules/live/videoprocess/TQFrameData.h"
 
+#include <atomic>
 #include <list>
 #include <mutex>
 
@@ -27,12 +28,19 @@ public:
     // The oldest frame, now the caller's; an empty record (null data) when
     // none waits or the lock is busy.
     TQFrameData popFrame();
+    // The oldest frame when it holds exactly `bytes`, the block the caller's
+    // audio format needs. A frame of any other size (a mono frame where
+    // stereo is expected) is freed with a log line and an empty record comes
+    // back, so nobody reads past its end.
+    TQFrameData popFrame(int bytes);
 
 protected:
-    bool paused = true;
+    // Written by the recorder's side, read on the SDK's audio thread.
+    std::atomic<bool> paused{true};
+    // A std::mutex rather than a QMutex: ThreadSanitizer sees its locking.
+    // Protected so that a consumer's hold on it can be staged.
+    std::mutex mFrameMutex;
 
 private:
     std::list<TQFrameData> mFrames;
-    // A std::mutex rather than a QMutex: ThreadSanitizer sees its locking.
-    std::mutex mFrameMutex;
 };

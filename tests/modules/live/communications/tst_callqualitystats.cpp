@@ -1,5 +1,10 @@
 #include "modules/live/communications/TQCallQualityStats.h"
 
+#include "modules/live/bean/CourseDetailBean.h"
+#include "modules/live/bean/TQDataModelBean.h"
+
+#include <QJsonObject>
+
 #include <QtTest>
 
 #include "StdTestPrinting.h"
@@ -22,6 +27,8 @@ private slots:
     void audio();
     void video_data();
     void video();
+    void videoInFastModeCourse_data();
+    void videoInFastModeCourse();
     void keepsFiveRecentSamples();
     void clear();
 };
@@ -131,6 +138,38 @@ void TestCallQualityStats::video()
     const TQMediaQualityInfo info = stats.describeQuality(0, state);
     QCOMPARE(info.videoLevel, level);
     QCOMPARE(QString::fromStdString(info.videoText), text);
+}
+
+void TestCallQualityStats::videoInFastModeCourse_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("level");
+    QTest::newRow("camera off") << 0 << 0;
+    QTest::newRow("network") << 1 << 1;
+    QTest::newRow("on, with samples") << 2 << 2;
+}
+
+void TestCallQualityStats::videoInFastModeCourse()
+{
+    QFETCH(int, state);
+    QFETCH(int, level);
+    // A priced course in its fast mode has no media-engine video: whatever
+    // the state, the text says so; the level stays what it was.
+    CourseDetailBean course{QJsonObject()};
+    course.price_type = 1;
+    course.rtm = 2;
+    QVERIFY(!course.isRtcVideoEnabled());
+    TQDataModelBean::m_pOngoingCourse = &course;
+    TestClock clock(kNow);
+    TQCallQualityStats stats;
+    TQVideoStatistics sample;
+    sample.timeMs = kNow;
+    sample.decoderOutputFps = 15;
+    stats.addVideoStatistics(sample);
+    const TQMediaQualityInfo info = stats.describeQuality(2, state);
+    TQDataModelBean::m_pOngoingCourse = nullptr;
+    QCOMPARE(info.videoLevel, level);
+    QCOMPARE(QString::fromStdString(info.videoText), QStringLiteral("极速模式下无法使用摄像头"));
 }
 
 void TestCallQualityStats::keepsFiveRecentSamples()

@@ -14,6 +14,7 @@
 
 #include "RecordingHandlers.h"
 #include "RtcTestPeer.h"
+#include "TestLoadConfig.h"
 #include "rtsdk/StandInControl.h"
 #include "utils/FileUtils.h"
 
@@ -45,13 +46,7 @@ std::unique_ptr<TQRTCCommon> makeEngine(const QString &sdk)
 
 TQRTCLoadConfig loadConfig(TQRTCEventDelegate *delegate)
 {
-    TQRTCLoadConfig config;
-    config.appId = "app";
-    config.token = "key";
-    config.eventDelegate = delegate;
-    config.courseId = kCourse;
-    config.courseScheduleId = kSchedule;
-    return config;
+    return testLoadConfig(delegate, kCourse, kSchedule);
 }
 
 // The media calls in order as "object: call", engine numbers and the moving

@@ -1,19 +1,17 @@
 #pragma once
 
+#include "modules/live/communications/agora/TQAudioFrameObserverSdk.h"
+
 #include "agora/IAgoraRtcEngine.h"
 
-// The class recording's ear on the Agora engine's audio thread. For now it
-// takes every frame and keeps none; the recording fills onAudioFrame.
-class TQAgoraAudioFrameObserver : public agora::media::IAudioFrameObserver
+struct TQAgoraAudioFrameObserverTraits
 {
-public:
-    TQAgoraAudioFrameObserver() = default;
-    virtual ~TQAgoraAudioFrameObserver() = default;
+    using Observer = agora::media::IAudioFrameObserver;
+    static constexpr const char *kName = "TQAgoraAudioFrameObserver";
+    static constexpr const char *kVendor = "agora";
+};
 
-    bool onRecordAudioFrame(AudioFrame &) override { return true; }
-    bool onPlaybackAudioFrame(AudioFrame &) override { return true; }
-    bool onMixedAudioFrame(AudioFrame &frame) override { return onAudioFrame(frame); }
-    bool onPlaybackAudioFrameBeforeMixing(unsigned int, AudioFrame &) override { return true; }
-
-    virtual bool onAudioFrame(AudioFrame &frame);
+// The class recording's audio source in a class on the Agora engine.
+class TQAgoraAudioFrameObserver : public TQAudioFrameObserverSdk<TQAgoraAudioFrameObserverTraits>
+{
 };

@@ -1,6 +1,7 @@
 #include "modules/live/communications/agora/TQRTCCommonAgoraImpl.h"
 
 #include "modules/live/communications/agora/TQAgoraSdkResolver.h"
+#include "modules/live/communications/agora/video_render_impl.h"
 
 TQRTCCommonAgoraTraits::Engine *TQRTCCommonAgoraTraits::createEngine()
 {
@@ -48,9 +49,10 @@ void TQRTCCommonAgoraImpl::setTesselAudioFrameObserver(TQTesselAudioFrameObserve
 }
 
 agora::media::IExternalVideoRender *TQRTCCommonAgoraImpl::createRenderInstance(
-    const agora::media::ExternalVideoRenderContext &)
+    const agora::media::ExternalVideoRenderContext &context)
 {
-    // The remote video renderers are not built yet: the SDK then draws
-    // nothing for the view.
-    return nullptr;
+    if (!context.view)
+        return nullptr;
+    // The SDK owns the renderer from here and ends it with release().
+    return new VideoRenderImpl(context);
 }

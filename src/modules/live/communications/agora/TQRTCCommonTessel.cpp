@@ -1,5 +1,7 @@
 #include "modules/live/communications/agora/TQRTCCommonTessel.h"
 
+#include "modules/live/communications/agora/tessel_video_render_impl.h"
+
 TQRTCCommonTesselTraits::Engine *TQRTCCommonTesselTraits::createEngine()
 {
     return createTesselRtcEngine();
@@ -35,7 +37,6 @@ tessel::media::IExternalVideoRender *TQRTCCommonTessel::createRenderInstance(
         return nullptr;
     }
     CLog::debug(QStringLiteral("tessel create render instance for TesselVideoRenderImpl"), tagText);
-    // The remote video renderers are not built yet: the SDK then draws
-    // nothing for the view.
-    return nullptr;
+    // The SDK owns the renderer from here and ends it with release().
+    return new TesselVideoRenderImpl(context);
 }

@@ -1,19 +1,17 @@
 #pragma once
 
+#include "modules/live/communications/agora/TQAudioFrameObserverSdk.h"
+
 #include "tessel/ITesselRtcEngine.h"
 
-// The class recording's ear on the Tessel engine's audio thread. For now it
-// takes every frame and keeps none; the recording fills onAudioFrame.
-class TQTesselAudioFrameObserver : public tessel::media::IAudioFrameObserver
+struct TQTesselAudioFrameObserverTraits
 {
-public:
-    TQTesselAudioFrameObserver() = default;
-    virtual ~TQTesselAudioFrameObserver() = default;
+    using Observer = tessel::media::IAudioFrameObserver;
+    static constexpr const char *kName = "TQTesselAudioFrameObserver";
+    static constexpr const char *kVendor = "tessel";
+};
 
-    bool onRecordAudioFrame(AudioFrame &) override { return true; }
-    bool onPlaybackAudioFrame(AudioFrame &) override { return true; }
-    bool onMixedAudioFrame(AudioFrame &frame) override { return onAudioFrame(frame); }
-    bool onPlaybackAudioFrameBeforeMixing(unsigned int, AudioFrame &) override { return true; }
-
-    virtual bool onAudioFrame(AudioFrame &frame);
+// The class recording's audio source in a class on the Tessel engine.
+class TQTesselAudioFrameObserver : public TQAudioFrameObserverSdk<TQTesselAudioFrameObserverTraits>
+{
 };

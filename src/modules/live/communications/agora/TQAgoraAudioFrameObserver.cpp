@@ -1,6 +1,0 @@
-#include "modules/live/communications/agora/TQAgoraAudioFrameObserver.h"
-
-bool TQAgoraAudioFrameObserver::onAudioFrame(AudioFrame &)
-{
-    return true;
-}

@@ -1,6 +1,0 @@
-#include "modules/live/communications/agora/TQTesselAudioFrameObserver.h"
-
-bool TQTesselAudioFrameObserver::onAudioFrame(AudioFrame &)
-{
-    return true;
-}
