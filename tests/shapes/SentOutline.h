@@ -12,6 +12,20 @@
 #include <cmath>
 #include <vector>
 
+inline QPolygonF poly(std::initializer_list<QPointF> points)
+{
+    return QPolygonF(QVector<QPointF>(points));
+}
+
+// The current shape's control points.
+inline QPolygonF controlPolygon(const ShapeHarness &h)
+{
+    QPolygonF points;
+    for (const QPointF &p : h.controlPoints())
+        points << p;
+    return points;
+}
+
 // The line actions sent so far, back in board pixels (quarter units / 4; the
 // harness's canvas is the visible board).
 inline std::vector<QPolygonF> sentPolylines(const ShapeHarness &h)

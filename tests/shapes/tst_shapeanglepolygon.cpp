@@ -18,19 +18,6 @@
 
 namespace {
 
-QPolygonF poly(std::initializer_list<QPointF> points)
-{
-    return QPolygonF(QVector<QPointF>(points));
-}
-
-QPolygonF controlPolygon(const ShapeHarness &h)
-{
-    QPolygonF points;
-    for (const QPointF &p : h.controlPoints())
-        points << p;
-    return points;
-}
-
 TQShapeParams edges(int count)
 {
     TQShapeParams params;

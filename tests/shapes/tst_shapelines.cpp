@@ -17,19 +17,6 @@ namespace {
 
 using Lines = std::vector<QPolygonF>;
 
-QPolygonF poly(std::initializer_list<QPointF> points)
-{
-    return QPolygonF(QVector<QPointF>(points));
-}
-
-QPolygonF controlPolygon(const ShapeHarness &h)
-{
-    QPolygonF points;
-    for (const QPointF &p : h.controlPoints())
-        points << p;
-    return points;
-}
-
 constexpr float kUpper = 1280.0f / 6; // 2H/6 on a board 640 high
 
 } // namespace
@@ -55,6 +42,7 @@ private slots:
     void curveKeepsItsPointsApart_data();
     void curveKeepsItsPointsApart();
     void braceWithCoincidentEndsKeepsItsLastOutline();
+    void oneControlPointDrawsNothing();
 };
 
 void TestShapeLines::initialPoints_data()
@@ -376,6 +364,21 @@ void TestShapeLines::braceWithCoincidentEndsKeepsItsLastOutline()
 
     QCOMPARE(h.controlPoints()[1], top);
     QCOMPARE(h.sentCodes(), std::vector<int>{});
+}
+
+void TestShapeLines::oneControlPointDrawsNothing()
+{
+    // These figures read two points: a figure left with one (no caller
+    // makes one, but the list is open) must not read past it.
+    for (int code : {2201, 2203, 2204, 1000, 1004, 1010, 1014, 1005, 1007, 1009}) {
+        ShapeHarness h;
+        std::unique_ptr<TQShapeAbstract> made(createShape(code, TQShapeParams()));
+        auto *shape = dynamic_cast<TQShapeGeneric *>(made.get());
+        shape->vertices.push_back(new TQVertex(TQPointWF(300, 300)));
+        shape->draw(&h.board.manager, true, false);
+        h.board.drain();
+        QVERIFY2(h.sentCodes().empty(), qPrintable(QString::number(code)));
+    }
 }
 
 QTEST_MAIN(TestShapeLines)

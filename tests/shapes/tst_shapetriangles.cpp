@@ -21,19 +21,6 @@ namespace {
 
 constexpr double kDegree = 3.141592653589793 / 180;
 
-QPolygonF poly(std::initializer_list<QPointF> points)
-{
-    return QPolygonF(QVector<QPointF>(points));
-}
-
-QPolygonF controlPolygon(const ShapeHarness &h)
-{
-    QPolygonF points;
-    for (const QPointF &p : h.controlPoints())
-        points << p;
-    return points;
-}
-
 TQShapeParams angles(double a, double b)
 {
     TQShapeParams params;
