@@ -1,8 +1,29 @@
 #include "shapes/TQShapeFactory.h"
 
+#include "shapes/TQShapeAngle.h"
+#include "shapes/TQShapeArrow.h"
+#include "shapes/TQShapeBigParantheses.h"
+#include "shapes/TQShapeBrackets.h"
+#include "shapes/TQShapeCurve.h"
+#include "shapes/TQShapeFillArrow.h"
 #include "shapes/TQShapeGeneric.h"
+#include "shapes/TQShapeLine.h"
+#include "shapes/TQShapePoint.h"
+#include "shapes/TQShapePolygon.h"
+#include "shapes/TQShapeTriangle.h"
+#include "shapes/TQShapeTriangleEqualLateral.h"
+#include "shapes/TQShapeTriangleFixedAngle.h"
+#include "shapes/TQShapeTriangleIsosceles.h"
+#include "shapes/TQShapeTriangleIsoscelesRight.h"
+#include "shapes/TQShapeTriangleRight.h"
 
 namespace {
+
+template <class Figure>
+TQShapeGeneric *make()
+{
+    return new Figure;
+}
 
 // Codes first..last are made by one class. A figure class still to be built
 // has a null maker; adding a class is adding its maker to its row.
@@ -17,25 +38,25 @@ struct ShapeKind
 constexpr ShapeKind kShapeKinds[] = {
     {100, 101, "TQShapeCuttingBox", nullptr},
     {102, 102, "TQShapeFloatingImage", nullptr},
-    {1000, 1004, "TQShapeArrow", nullptr},
-    {1005, 1006, "TQShapeBigParantheses", nullptr},
-    {1007, 1008, "TQShapeBrackets", nullptr},
-    {1009, 1009, "TQShapeCurve", nullptr},
-    {1010, 1016, "TQShapeFillArrow", nullptr},
+    {1000, 1004, "TQShapeArrow", &make<TQShapeArrow>},
+    {1005, 1006, "TQShapeBigParantheses", &make<TQShapeBigParantheses>},
+    {1007, 1008, "TQShapeBrackets", &make<TQShapeBrackets>},
+    {1009, 1009, "TQShapeCurve", &make<TQShapeCurve>},
+    {1010, 1016, "TQShapeFillArrow", &make<TQShapeFillArrow>},
     {2000, 2001, "TQShapeAxisLine", nullptr},
     {2002, 2005, "TQShapeCoordinates", nullptr},
     {2006, 2009, "TQShapeRightCoordinate", nullptr},
     {2100, 2100, "TQShapeFloatingImage", nullptr},
     {2101, 2101, "TQShapeTabular", nullptr},
-    {2200, 2200, "TQShapePoint", nullptr},
-    {2201, 2204, "TQShapeLine", nullptr},
-    {2205, 2205, "TQShapeAngle", nullptr},
-    {2300, 2300, "TQShapeTriangle", nullptr},
-    {2301, 2301, "TQShapeTriangleRight", nullptr},
-    {2302, 2302, "TQShapeTriangleIsosceles", nullptr},
-    {2303, 2303, "TQShapeTriangleIsoscelesRight", nullptr},
-    {2304, 2304, "TQShapeTriangleEqualLateral", nullptr},
-    {2305, 2305, "TQShapeTriangleFixedAngle", nullptr},
+    {2200, 2200, "TQShapePoint", &make<TQShapePoint>},
+    {2201, 2204, "TQShapeLine", &make<TQShapeLine>},
+    {2205, 2205, "TQShapeAngle", &make<TQShapeAngle>},
+    {2300, 2300, "TQShapeTriangle", &make<TQShapeTriangle>},
+    {2301, 2301, "TQShapeTriangleRight", &make<TQShapeTriangleRight>},
+    {2302, 2302, "TQShapeTriangleIsosceles", &make<TQShapeTriangleIsosceles>},
+    {2303, 2303, "TQShapeTriangleIsoscelesRight", &make<TQShapeTriangleIsoscelesRight>},
+    {2304, 2304, "TQShapeTriangleEqualLateral", &make<TQShapeTriangleEqualLateral>},
+    {2305, 2305, "TQShapeTriangleFixedAngle", &make<TQShapeTriangleFixedAngle>},
     {2306, 2306, "TQShapeFourEdged", nullptr},
     {2307, 2307, "TQShapeRectangle", nullptr},
     {2308, 2308, "TQShapeSquare", nullptr},
@@ -44,7 +65,7 @@ constexpr ShapeKind kShapeKinds[] = {
     {2311, 2311, "TQShapeTrapezoid", nullptr},
     {2312, 2312, "TQShapeTrapezoidRight", nullptr},
     {2313, 2313, "TQShapeTrapezoidIsosceles", nullptr},
-    {2314, 2314, "TQShapePolygon", nullptr},
+    {2314, 2314, "TQShapePolygon", &make<TQShapePolygon>},
     {2315, 2315, "TQShapeCircle", nullptr},
     {2316, 2316, "TQShapePartialCircle", nullptr},
     {2317, 2317, "TQShapeEllipse", nullptr},

@@ -16,7 +16,18 @@ class TQDrawManager;
 class TQShapeOutline
 {
 public:
+    // Where the points and lengths added are measured: the board's view
+    // (converted with the draw manager's offset, zoom and width ratio), the
+    // canvas already (decorations of a fixed canvas size), or the view
+    // scaled by the width ratio only (figures placed as if unzoomed).
+    enum Space { View, Canvas, Rescaled };
+
     TQShapeOutline(const TQBrushStyle &brush, int fill);
+
+    // A view point on the canvas, as View converts it.
+    static TQPointWF canvasPoint(const TQDrawManager &context, const TQPointWF &p);
+    // A view point on the canvas, as Rescaled converts it.
+    static TQPointWF rescaledPoint(const TQDrawManager &context, const TQPointWF &p);
 
     // A polyline; a closed one is filled when the shape's fill is on. The
     // shape flag is 0 for the figures that draw freely curved lines.
@@ -25,6 +36,10 @@ public:
     // An arc from startAngle to endAngle (radians, measured like atan2 in the
     // y-down frame).
     void addArc(const TQPointWF &centre, float radius, double startAngle, double endAngle, bool filled);
+
+    // This draw has no defined figure (a corner that cannot be computed):
+    // convert fails, so the last outline stays.
+    void setUndefined() { mUndefined = true; }
 
     bool isEmpty() const { return mOrder.empty(); }
 
@@ -38,6 +53,7 @@ public:
     // Applied to what is added from now on.
     TQBrushStyle brush;
     int fill;
+    Space space = View;
 
     struct CanvasLine
     {
@@ -65,6 +81,7 @@ private:
         TQBrushStyle brush;
         bool shapeFlag;
         int fill;
+        Space space;
     };
     struct Arc
     {
@@ -75,8 +92,10 @@ private:
         bool fullTurn;
         bool filled;
         TQBrushStyle brush;
+        Space space;
     };
 
+    bool mUndefined = false;
     std::vector<Line> mLines;
     std::vector<Arc> mArcs;
     // Arc (true) or line, in the order added.
