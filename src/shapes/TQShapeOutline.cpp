@@ -43,19 +43,31 @@ TQShapeOutline::TQShapeOutline(const TQBrushStyle &brush, int fill)
 
 void TQShapeOutline::addLine(const std::vector<TQPointWF> &points, bool closed, bool shapeFlag)
 {
-    mLines.push_back({points, brush, shapeFlag, closed ? fill : 0});
+    mLines.push_back({points, brush, shapeFlag, closed ? fill : 0, true});
+    mOrder.push_back(false);
+}
+
+void TQShapeOutline::addGuideLine(const std::vector<TQPointWF> &points)
+{
+    mLines.push_back({points, brush, true, 0, false});
     mOrder.push_back(false);
 }
 
 void TQShapeOutline::addCircle(const TQPointWF &centre, float radius, bool filled)
 {
-    mArcs.push_back({centre, radius, 0, 0, true, filled, brush});
+    mArcs.push_back({centre, radius, 0, 0, true, false, filled, brush});
+    mOrder.push_back(true);
+}
+
+void TQShapeOutline::addCircleOfCanvasRadius(const TQPointWF &centre, float canvasRadius, bool filled)
+{
+    mArcs.push_back({centre, canvasRadius, 0, 0, true, true, filled, brush});
     mOrder.push_back(true);
 }
 
 void TQShapeOutline::addArc(const TQPointWF &centre, float radius, double startAngle, double endAngle, bool filled)
 {
-    mArcs.push_back({centre, radius, startAngle, endAngle, false, filled, brush});
+    mArcs.push_back({centre, radius, startAngle, endAngle, false, false, filled, brush});
     mOrder.push_back(true);
 }
 
@@ -72,7 +84,7 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
 
     std::vector<CanvasLine> lines;
     for (const Line &line : mLines) {
-        CanvasLine converted{{}, line.brush, line.shapeFlag, line.fill};
+        CanvasLine converted{{}, line.brush, line.shapeFlag, line.fill, line.sent};
         converted.points.reserve(line.points.size());
         for (const TQPointWF &p : line.points) {
             TQPointW q;
@@ -88,7 +100,8 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
         converted.filled = arc.filled;
         converted.brush = arc.brush;
         // A length converts like a point's distance from the canvas origin.
-        const TQPointWF radius = TQPointWF(arc.radius, 0).toCanvas(0, 0, scale, fromWidth, toWidth);
+        const TQPointWF radius = arc.radiusOnCanvas ? TQPointWF(arc.radius, 0)
+                                                    : TQPointWF(arc.radius, 0).toCanvas(0, 0, scale, fromWidth, toWidth);
         if (!quarterPoint(toCanvas(arc.centre), converted.centre) || !truncated(radius.x * 4.0f, converted.radius))
             return false;
         if (arc.fullTurn) {
@@ -122,7 +135,7 @@ void TQShapeOutline::queue(TQDrawManager *context, bool publish, int senderId) c
             ++arc;
         } else {
             context->queueDrawLine(line->points, canvasWidth, canvasHeight, top, top, context->materialId(),
-                                   context->pageIndex(), line->brush, line->shapeFlag, publish,
+                                   context->pageIndex(), line->brush, line->shapeFlag, publish && line->sent,
                                    nextSequenceNumber(true), senderId, line->fill);
             ++line;
         }
