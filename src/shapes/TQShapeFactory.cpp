@@ -1,8 +1,26 @@
 #include "shapes/TQShapeFactory.h"
 
+#include "shapes/TQShapeCircle.h"
+#include "shapes/TQShapeEllipse.h"
+#include "shapes/TQShapeFourEdged.h"
 #include "shapes/TQShapeGeneric.h"
+#include "shapes/TQShapeParalleogram.h"
+#include "shapes/TQShapePartialCircle.h"
+#include "shapes/TQShapeRectangle.h"
+#include "shapes/TQShapeRhombus.h"
+#include "shapes/TQShapeSquare.h"
+#include "shapes/TQShapeTabular.h"
+#include "shapes/TQShapeTrapezoid.h"
+#include "shapes/TQShapeTrapezoidIsosceles.h"
+#include "shapes/TQShapeTrapezoidRight.h"
 
 namespace {
+
+template <class Figure>
+TQShapeGeneric *makeShape()
+{
+    return new Figure;
+}
 
 // Codes first..last are made by one class. A figure class still to be built
 // has a null maker; adding a class is adding its maker to its row.
@@ -26,7 +44,7 @@ constexpr ShapeKind kShapeKinds[] = {
     {2002, 2005, "TQShapeCoordinates", nullptr},
     {2006, 2009, "TQShapeRightCoordinate", nullptr},
     {2100, 2100, "TQShapeFloatingImage", nullptr},
-    {2101, 2101, "TQShapeTabular", nullptr},
+    {2101, 2101, "TQShapeTabular", &makeShape<TQShapeTabular>},
     {2200, 2200, "TQShapePoint", nullptr},
     {2201, 2204, "TQShapeLine", nullptr},
     {2205, 2205, "TQShapeAngle", nullptr},
@@ -36,18 +54,18 @@ constexpr ShapeKind kShapeKinds[] = {
     {2303, 2303, "TQShapeTriangleIsoscelesRight", nullptr},
     {2304, 2304, "TQShapeTriangleEqualLateral", nullptr},
     {2305, 2305, "TQShapeTriangleFixedAngle", nullptr},
-    {2306, 2306, "TQShapeFourEdged", nullptr},
-    {2307, 2307, "TQShapeRectangle", nullptr},
-    {2308, 2308, "TQShapeSquare", nullptr},
-    {2309, 2309, "TQShapeRhombus", nullptr},
-    {2310, 2310, "TQShapeParalleogram", nullptr},
-    {2311, 2311, "TQShapeTrapezoid", nullptr},
-    {2312, 2312, "TQShapeTrapezoidRight", nullptr},
-    {2313, 2313, "TQShapeTrapezoidIsosceles", nullptr},
+    {2306, 2306, "TQShapeFourEdged", &makeShape<TQShapeFourEdged>},
+    {2307, 2307, "TQShapeRectangle", &makeShape<TQShapeRectangle>},
+    {2308, 2308, "TQShapeSquare", &makeShape<TQShapeSquare>},
+    {2309, 2309, "TQShapeRhombus", &makeShape<TQShapeRhombus>},
+    {2310, 2310, "TQShapeParalleogram", &makeShape<TQShapeParalleogram>},
+    {2311, 2311, "TQShapeTrapezoid", &makeShape<TQShapeTrapezoid>},
+    {2312, 2312, "TQShapeTrapezoidRight", &makeShape<TQShapeTrapezoidRight>},
+    {2313, 2313, "TQShapeTrapezoidIsosceles", &makeShape<TQShapeTrapezoidIsosceles>},
     {2314, 2314, "TQShapePolygon", nullptr},
-    {2315, 2315, "TQShapeCircle", nullptr},
-    {2316, 2316, "TQShapePartialCircle", nullptr},
-    {2317, 2317, "TQShapeEllipse", nullptr},
+    {2315, 2315, "TQShapeCircle", &makeShape<TQShapeCircle>},
+    {2316, 2316, "TQShapePartialCircle", &makeShape<TQShapePartialCircle>},
+    {2317, 2317, "TQShapeEllipse", &makeShape<TQShapeEllipse>},
     {2400, 2400, "TQShapeCuboid", nullptr},
     {2401, 2401, "TQShapeCube", nullptr},
     {2402, 2402, "TQShapeGlobe", nullptr},
