@@ -37,6 +37,11 @@ void TQShapeCircle::updateBounds()
                              TQPointWF(c.x, c.y - r)});
 }
 
+bool TQShapeCircle::hasLineType() const
+{
+    return false;
+}
+
 TQPointWF TQShapeCircle::anchorPoint() const
 {
     return vertices.empty() ? TQPointWF(0, 0) : vertices[0]->position;

@@ -11,6 +11,7 @@ public:
 
     void updateBounds() override;
     TQPointWF anchorPoint() const override;
+    bool hasLineType() const override;
 
 protected:
     void placeVertices(TQDrawManager *context) override;

@@ -58,6 +58,11 @@ void TQShapeEllipse::updateBounds()
     bounds = boundsOfPoints({turnedCorners.begin(), turnedCorners.end()});
 }
 
+bool TQShapeEllipse::hasLineType() const
+{
+    return false;
+}
+
 TQPointWF TQShapeEllipse::anchorPoint() const
 {
     if (vertices.size() < 2)

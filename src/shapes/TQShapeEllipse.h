@@ -15,6 +15,7 @@ public:
     void draw(TQDrawManager *context, bool markTime, bool final) override;
     void updateBounds() override;
     TQPointWF anchorPoint() const override;
+    bool hasLineType() const override;
     int redrawIntervalMs() const override;
 
     // Top-left, top-right, bottom-right, bottom-left of the box in the

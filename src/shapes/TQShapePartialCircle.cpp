@@ -69,6 +69,11 @@ void TQShapePartialCircle::updateBounds()
     bounds = boundsOfPoints({p0, p1, p2, middle});
 }
 
+bool TQShapePartialCircle::hasLineType() const
+{
+    return false;
+}
+
 TQPointWF TQShapePartialCircle::anchorPoint() const
 {
     return vertices.empty() ? TQPointWF(0, 0) : vertices[0]->position;

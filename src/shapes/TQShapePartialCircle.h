@@ -12,6 +12,7 @@ public:
 
     void updateBounds() override;
     TQPointWF anchorPoint() const override;
+    bool hasLineType() const override;
     void adjustVertex(float dx, float dy) override;
 
 protected:
