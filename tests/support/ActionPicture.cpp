@@ -54,17 +54,23 @@ void paintCircle(QPainter &p, const TQDrawActionDrawCircle &circle, double width
     const QRectF rect((double(circle.centreX) - circle.radius) * scale,
                       (double(circle.centreY) - circle.radius + circle.topOffset) * scale, 2.0 * circle.radius * scale,
                       2.0 * circle.radius * scale);
-    // Angles grow clockwise on the screen; Qt's grow anticlockwise.
-    double sweep = double(circle.endAngle) - circle.startAngle;
-    if (sweep <= 0)
-        sweep += kFullTurn;
+    // Angles grow clockwise on the screen, Qt's anticlockwise. The board runs
+    // an arc anticlockwise on the screen from its start to its end, a full
+    // circle being 0 to 62831.
+    double end = circle.endAngle;
+    if (circle.endAngle == 62831)
+        end = -62831;
+    else if (circle.endAngle > 0)
+        end = circle.endAngle - kFullTurn;
+    const double start = circle.startAngle > 0 ? circle.startAngle - kFullTurn : circle.startAngle;
+    const double sweep = end > start ? end - start - kFullTurn : end - start;
     const auto sixteenths = [](double value) { return int(value / 10000 * 180 / 3.141592653589793 * 16); };
     p.setPen(penFor(circle.brush));
     p.setBrush(circle.filled ? QBrush(fillFor(circle.brush)) : QBrush(Qt::NoBrush));
     if (circle.filled)
-        p.drawPie(rect, -sixteenths(circle.startAngle), -sixteenths(sweep));
+        p.drawPie(rect, -sixteenths(start), -sixteenths(sweep));
     else
-        p.drawArc(rect, -sixteenths(circle.startAngle), -sixteenths(sweep));
+        p.drawArc(rect, -sixteenths(start), -sixteenths(sweep));
 }
 
 } // namespace
