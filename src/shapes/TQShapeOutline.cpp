@@ -100,8 +100,9 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
         converted.filled = arc.filled;
         converted.brush = arc.brush;
         // A length converts like a point's distance from the canvas origin.
-        const TQPointWF radius = arc.radiusOnCanvas ? TQPointWF(arc.radius, 0)
-                                                    : TQPointWF(arc.radius, 0).toCanvas(0, 0, scale, fromWidth, toWidth);
+        const TQPointWF length(arc.radius, 0);
+        const TQPointWF radius =
+            arc.radiusOnCanvas ? length : length.toCanvas(0, 0, scale, fromWidth, toWidth);
         if (!quarterPoint(toCanvas(arc.centre), converted.centre) || !truncated(radius.x * 4.0f, converted.radius))
             return false;
         if (arc.fullTurn) {

@@ -139,7 +139,7 @@ void TestQuadrilaterals::drag_data()
     QTest::newRow("rhombus, corner 2 outward")
         << 2309 << 2 << QPointF(40, 0) << 1 << Points{{360, 370}, {530, 300}, {520 + 140 * 17 / 13.0, 370}, {530, 440}};
     QTest::newRow("rhombus, corner 3 downward") << 2309 << 3 << QPointF(0, 30) << 1
-                                                << Points{{400, 370}, {530, 270}, {660, 370}, {530, 362.5 + 77.5 * 10 / 7.0}};
+        << Points{{400, 370}, {530, 270}, {660, 370}, {530, 362.5 + 77.5 * 10 / 7.0}};
     QTest::newRow("rhombus, a jump ignored") << 2309 << 2 << QPointF(170, 0) << 1 << kRhombus;
     QTest::newRow("parallelogram, corner 3")
         << 2310 << 3 << QPointF(30, 20) << 1 << Points{{550, 420}, {600, 320}, {850, 340}, {800, 440}};
@@ -148,9 +148,11 @@ void TestQuadrilaterals::drag_data()
     QTest::newRow("trapezoid, the top side moves")
         << 2311 << 1 << QPointF(10, -20) << 1 << Points{{550, 420}, {610, 300}, {740, 300}, {770, 420}};
     QTest::newRow("trapezoid, corner 2 slides on the top")
-        << 2311 << 2 << QPointF(30, 40) << 1 << Points{{550, 420}, {600, 320}, {600 + std::hypot(160, 40), 320}, {770, 420}};
+        << 2311 << 2 << QPointF(30, 40) << 1
+        << Points{{550, 420}, {600, 320}, {600 + std::hypot(160, 40), 320}, {770, 420}};
     QTest::newRow("trapezoid, corner 3 slides on the bottom")
-        << 2311 << 3 << QPointF(-40, 30) << 1 << Points{{550, 420}, {600, 320}, {730, 320}, {550 + std::hypot(180, 30), 420}};
+        << 2311 << 3 << QPointF(-40, 30) << 1
+        << Points{{550, 420}, {600, 320}, {730, 320}, {550 + std::hypot(180, 30), 420}};
     QTest::newRow("trapezoid, a jump ignored") << 2311 << 2 << QPointF(0, 161) << 1 << kTrapezoid;
     QTest::newRow("right trapezoid, the top follows corner 1")
         << 2312 << 1 << QPointF(0, -50) << 1 << Points{{550, 420}, {550, 270}, {730, 270}, {770, 420}};
@@ -158,7 +160,8 @@ void TestQuadrilaterals::drag_data()
         << 2312 << 1 << QPointF(40, -50) << 1
         << Points{{550, 420}, {550, 420 - std::hypot(40, 150)}, {730, 320 - std::hypot(40, 150) + 100}, {770, 420}};
     QTest::newRow("right trapezoid, corner 2 slides on the top")
-        << 2312 << 2 << QPointF(20, 15) << 1 << Points{{550, 420}, {550, 320}, {550 + std::hypot(200, 15), 320}, {770, 420}};
+        << 2312 << 2 << QPointF(20, 15) << 1
+        << Points{{550, 420}, {550, 320}, {550 + std::hypot(200, 15), 320}, {770, 420}};
     QTest::newRow("isosceles, corner 3 outward carries corner 2")
         << 2313 << 3 << QPointF(30, 0) << 1 << Points{{550, 420}, {600, 320}, {750, 320}, {800, 420}};
     QTest::newRow("isosceles, corner 2 mirrors corner 1")
@@ -204,7 +207,8 @@ void TestQuadrilaterals::rectangleTurnedKeepsRightAngles()
     }
     // The sides run along the turned frame: the first one, turned back, is upright.
     const QPointF first = corners[1] - corners[0];
-    QVERIFY(std::abs(cross(first, QPointF(std::sin(kPi / 6), -std::cos(kPi / 6)))) < 1e-3 * std::hypot(first.x(), first.y()));
+    const QPointF turnedUp(std::sin(kPi / 6), -std::cos(kPi / 6));
+    QVERIFY(std::abs(cross(first, turnedUp)) < 1e-3 * std::hypot(first.x(), first.y()));
     // And that is what the students got.
     COMPARE_POINTS(viewPoints(h.board.sent<TQDrawingActionLine>(0).back()->points), corners, 0.25);
 }

@@ -114,9 +114,8 @@ void TestTabular::gridLines()
     TestLogCapture capture;
     ShapeHarness h;
     h.install(createShape(2101, tableParams(2, 2)));
-    COMPARE_POINTS(h.controlPoints(),
-                   (Points{{250, 213}, {250, kTop + 80}, {250, kTop + 160}, {370, kTop}, {490, kTop}, {490, kTop + 160}}),
-                   0.01);
+    const Points handles{{250, 213}, {250, kTop + 80}, {250, kTop + 160}, {370, kTop}, {490, kTop}, {490, kTop + 160}};
+    COMPARE_POINTS(h.controlPoints(), handles, 0.01);
     const auto lines = h.board.sent<TQDrawingActionLine>(0);
     QCOMPARE(lines.size(), size_t(5));
     std::vector<Points> drawn;
@@ -168,7 +167,8 @@ void TestTabular::drag_data()
         << Points{{250, 213}, {250, kTop + 80}, {250, kTop + 160}, {250, 213}, {490, 213}, {490, kTop + 160}};
     QTest::newRow("column line kept left of the right edge")
         << 2 << 3 << 3 << QPointF(300, 0)
-        << Points{{250, 213}, {250, kTop + 80}, {250, kTop + 160}, {490, 213}, {490, 213}, {610, 213}, {610, kTop + 160}};
+        << Points{{250, 213}, {250, kTop + 80}, {250, kTop + 160}, {490, 213},
+                  {490, 213}, {610, 213}, {610, kTop + 160}};
     QTest::newRow("bottom-right: rows grow evenly, the last column widens")
         << 2 << 2 << 5 << QPointF(60, 40)
         << Points{{250, 213}, {250, kTop + 100}, {250, kTop + 200}, {370, 213}, {550, 213}, {550, kTop + 200}};
