@@ -43,19 +43,31 @@ TQShapeOutline::TQShapeOutline(const TQBrushStyle &brush, int fill)
 
 void TQShapeOutline::addLine(const std::vector<TQPointWF> &points, bool closed, bool shapeFlag)
 {
-    mLines.push_back({points, brush, shapeFlag, closed ? fill : 0, space});
+    mLines.push_back({points, brush, shapeFlag, closed ? fill : 0, space, true});
+    mOrder.push_back(false);
+}
+
+void TQShapeOutline::addGuideLine(const std::vector<TQPointWF> &points)
+{
+    mLines.push_back({points, brush, true, 0, space, false});
     mOrder.push_back(false);
 }
 
 void TQShapeOutline::addCircle(const TQPointWF &centre, float radius, bool filled)
 {
-    mArcs.push_back({centre, radius, 0, 0, true, filled, brush, space});
+    mArcs.push_back({centre, radius, 0, 0, true, false, filled, brush, space});
+    mOrder.push_back(true);
+}
+
+void TQShapeOutline::addCircleOfCanvasRadius(const TQPointWF &centre, float canvasRadius, bool filled)
+{
+    mArcs.push_back({centre, canvasRadius, 0, 0, true, true, filled, brush, space});
     mOrder.push_back(true);
 }
 
 void TQShapeOutline::addArc(const TQPointWF &centre, float radius, double startAngle, double endAngle, bool filled)
 {
-    mArcs.push_back({centre, radius, startAngle, endAngle, false, filled, brush, space});
+    mArcs.push_back({centre, radius, startAngle, endAngle, false, false, filled, brush, space});
     mOrder.push_back(true);
 }
 
@@ -94,7 +106,7 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
 
     std::vector<CanvasLine> lines;
     for (const Line &line : mLines) {
-        CanvasLine converted{{}, line.brush, line.shapeFlag, line.fill};
+        CanvasLine converted{{}, line.brush, line.shapeFlag, line.fill, line.sent};
         converted.points.reserve(line.points.size());
         for (const TQPointWF &p : line.points) {
             TQPointW q;
@@ -110,9 +122,9 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
         converted.filled = arc.filled;
         converted.brush = arc.brush;
         // A length converts like a point's distance from the canvas origin.
-        const float radius = arc.space == Canvas ? arc.radius
-            : arc.space == Rescaled              ? TQPointWF(arc.radius, 0).rescale(fromWidth, toWidth).x
-                                                 : TQPointWF(arc.radius, 0).toCanvas(0, 0, scale, fromWidth, toWidth).x;
+        const float radius = (arc.radiusOnCanvas || arc.space == Canvas) ? arc.radius
+            : arc.space == Rescaled ? TQPointWF(arc.radius, 0).rescale(fromWidth, toWidth).x
+                                    : TQPointWF(arc.radius, 0).toCanvas(0, 0, scale, fromWidth, toWidth).x;
         if (!quarterPoint(toCanvas(arc.centre, arc.space), converted.centre)
             || !truncated(radius * 4.0f, converted.radius))
             return false;
@@ -147,7 +159,7 @@ void TQShapeOutline::queue(TQDrawManager *context, bool publish, int senderId) c
             ++arc;
         } else {
             context->queueDrawLine(line->points, canvasWidth, canvasHeight, top, top, context->materialId(),
-                                   context->pageIndex(), line->brush, line->shapeFlag, publish,
+                                   context->pageIndex(), line->brush, line->shapeFlag, publish && line->sent,
                                    nextSequenceNumber(true), senderId, line->fill);
             ++line;
         }

@@ -33,6 +33,12 @@ public:
     // shape flag is 0 for the figures that draw freely curved lines.
     void addLine(const std::vector<TQPointWF> &points, bool closed = false, bool shapeFlag = true);
     void addCircle(const TQPointWF &centre, float radius, bool filled);
+    // A full circle whose radius is in canvas pixels whatever the zoom (a
+    // marker dot, or a radius the figure has already taken to the canvas).
+    void addCircleOfCanvasRadius(const TQPointWF &centre, float canvasRadius, bool filled);
+    // A polyline that helps the teacher while editing: drawn on this board
+    // only, never sent, never filled.
+    void addGuideLine(const std::vector<TQPointWF> &points);
     // An arc from startAngle to endAngle (radians, measured like atan2 in the
     // y-down frame).
     void addArc(const TQPointWF &centre, float radius, double startAngle, double endAngle, bool filled);
@@ -61,6 +67,7 @@ public:
         TQBrushStyle brush;
         bool shapeFlag = true;
         int fill = 0;
+        bool sent = true;
     };
     struct CanvasArc
     {
@@ -82,6 +89,7 @@ private:
         bool shapeFlag;
         int fill;
         Space space;
+        bool sent;
     };
     struct Arc
     {
@@ -90,6 +98,7 @@ private:
         double startAngle;
         double endAngle;
         bool fullTurn;
+        bool radiusOnCanvas;
         bool filled;
         TQBrushStyle brush;
         Space space;

@@ -29,8 +29,10 @@ TQShapeGeneric *makeOtherFigure()
 
 // The figure classes built so far.
 const QStringList kBuiltClasses = {
-    "TQShapeAngle", "TQShapeArrow", "TQShapeBigParantheses", "TQShapeBrackets", "TQShapeCurve",
-    "TQShapeFillArrow", "TQShapeLine", "TQShapePoint", "TQShapePolygon", "TQShapeTriangle",
+    "TQShapeAngle", "TQShapeArrow", "TQShapeBigParantheses", "TQShapeBrackets", "TQShapeCircle", "TQShapeCurve",
+    "TQShapeEllipse", "TQShapeFillArrow", "TQShapeFourEdged", "TQShapeLine", "TQShapeParalleogram",
+    "TQShapePartialCircle", "TQShapePoint", "TQShapePolygon", "TQShapeRectangle", "TQShapeRhombus", "TQShapeSquare",
+    "TQShapeTabular", "TQShapeTrapezoid", "TQShapeTrapezoidIsosceles", "TQShapeTrapezoidRight", "TQShapeTriangle",
     "TQShapeTriangleEqualLateral", "TQShapeTriangleFixedAngle", "TQShapeTriangleIsosceles",
     "TQShapeTriangleIsoscelesRight", "TQShapeTriangleRight",
 };
