@@ -218,6 +218,7 @@ void TQDrawBackgroundLayout::updateInContent()
         if (view->isVisibleIn(y0, size.height()))
             view->drawSelf(painter, y0);
     }
+    changed = true;
     update();
 }
 

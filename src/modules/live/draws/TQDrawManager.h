@@ -106,6 +106,12 @@ public:
 
     // Touch entry: phase 0 press, 1 move, 2 release; time in ms.
     void drawLineAddPoint(float x, float y, int phase, qint64 time);
+    // Scrolling and resizing, as the touch view and the draw layout ask for them.
+    void scrollUp(int step);
+    void scrollDown(int step);
+    void updateTopOffset(int y, bool standalone);
+    void adjustVisibleSize(QSize size);
+    TQDrawDataSourceInterface *dataSource() const { return mDataSource; }
     int updateStrokeMark(bool consumed);
     // Leaves the current tool (ignored while a shape was never drawn) and
     // installs the tool for the code (the pen when there is none).
@@ -171,6 +177,8 @@ private:
     void publishClone(const TQDrawingAction *action);
     void publishItself(TQDrawingAction *action);
     int signedInUserId() const;
+    // The largest top offset of the page at the current zoom.
+    int maxTopOffset() const;
     // The top offset in visible pixels, as the cover-board hit tests take it.
     int coverBoardTopOffset() const;
     void startJob(bool &flag, int milliseconds);

@@ -12,7 +12,10 @@
 #include "modules/live/draws/TQDrawBackgroundLayout.h"
 #include "modules/live/draws/TQDrawDataSourceInterface.h"
 #include "modules/live/draws/TQDrawForegroundLayout.h"
+#include "modules/live/draws/TQDrawShadeView.h"
 #include "modules/live/draws/TQDrawSketchView.h"
+#include "modules/live/draws/TQDrawTemporalLayout.h"
+#include "modules/live/draws/TQDrawTemporalView.h"
 #include "utils/CLog.h"
 
 #include <algorithm>
@@ -186,4 +189,75 @@ void TQDrawManager::updateContentSize()
 void TQDrawManager::updateBackForwardButtons()
 {
     // The back and forward buttons follow the undo history, which is kept elsewhere.
+}
+
+// Scrolling and resizing: a scroll is asked for as a queued move action (and a
+// save), applied in turn like every other board change.
+
+int TQDrawManager::maxTopOffset() const
+{
+    const int canvasHeight = mCanvasSize.height();
+    return int((canvasHeight * mMaxNumberOfScreen * mZoom - canvasHeight) / mZoom);
+}
+
+void TQDrawManager::scrollUp(int step)
+{
+    if (step <= 0)
+        step = mCanvasSize.height() / 4;
+    updateTopOffset(std::max(0, mTopOffset - step), false);
+}
+
+void TQDrawManager::scrollDown(int step)
+{
+    if (step < 1)
+        step = mCanvasSize.height() / 4;
+    const int maxTop = maxTopOffset();
+    const qint64 wanted = qint64(mTopOffset) + step;
+    if (maxTop < wanted) {
+        CLog::printf("TQDrawManager::scrollDown reach yMaxTopOffsetLimit(%d), mMaxNumberOfScreen(%d).", maxTop,
+                     int(mMaxNumberOfScreen));
+        if (mDataSource)
+            mDataSource->showToast(QStringLiteral("已经到达本讲义页最低处，请换页讲解"), 301, 2000);
+    }
+    updateTopOffset(int(std::min<qint64>(maxTop, wanted)), false);
+}
+
+void TQDrawManager::updateTopOffset(int y, bool standalone)
+{
+    if (mMaterialId <= 0) {
+        CLog::error(QStringLiteral("get error materialID : %1").arg(mMaterialId),
+                    QStringLiteral("TQDrawManager::updateTopOffset "));
+        return;
+    }
+    const int user = signedInUserId();
+    queueMoveUpDown(mMaterialId, mPageIndex, int(mCanvasSize.width() * mZoom) * 4,
+                    int(mCanvasSize.height() * mZoom) * 4, y * 4, y * 4, 0, 0, standalone, user);
+    queueSave(mMaterialId, mPageIndex, mStrokeMark, user);
+}
+
+void TQDrawManager::adjustVisibleSize(QSize size)
+{
+    if (mZoom != 1.0f) {
+        mZoom = 1.0f;
+        mXOffset = 0;
+    }
+    CLog::printf("TQDrawManager::adjustVisibleSize (w,h)=(%d, %d) mTopOffset=%d", size.width(), size.height(),
+                 mTopOffset);
+    mVisibleSize = size;
+    if (mTemporalLayout) {
+        mTemporalLayout->setVisibleSize(size);
+        mTemporalLayout->setSize(QSizeF(size));
+    }
+    if (mShadeView)
+        mShadeView->setSize(QSizeF(size));
+    if (mTemporalView)
+        mTemporalView->setVisibleSize(size);
+    if (mSketchView)
+        mSketchView->setVisibleSize(size, mZoom, mXOffset);
+    updateContentSize();
+    if (mBackgroundLayout)
+        mBackgroundLayout->relayoutViews(mTopOffset, mZoom, mDataSource, mVisibleSize);
+    if (mForegroundLayout)
+        mForegroundLayout->reposition(mTopOffset, mZoom, mDataSource, mVisibleSize);
+    updateTopOffset(mTopOffset, false);
 }
