@@ -105,7 +105,9 @@ void TQDrawTouchView::onTouchEvent(QMouseEvent *event)
         break;
     case QEvent::MouseMove: {
         const qint64 t = currentTimeMillis();
-        if (t - mLastMoveTime < kMoveThinningMs)
+        // Buffered tablet points are replayed all at once: thinning them by
+        // time would lose the start of the stroke.
+        if (t - mLastMoveTime < kMoveThinningMs && !mReplayingTabletPoints)
             break;
         mLastMoveTime = t;
         if (x == mLastX && y == mLastY)
@@ -142,8 +144,10 @@ void TQDrawTouchView::mousePressEvent(QMouseEvent *event)
         onTouchEvent(event);
     }
     event->accept();
+    mReplayingTabletPoints = true;
     for (const QPoint &p : mPendingTabletPoints)
         deliverSynthetic(QEvent::MouseMove, p);
+    mReplayingTabletPoints = false;
     mPendingTabletPoints.clear();
 }
 

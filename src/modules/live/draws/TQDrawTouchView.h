@@ -97,5 +97,6 @@ private:
     bool mTabletActive = false;
     bool mTabletPressDelivered = false;
     int mTabletSessionCount = 0;
+    bool mReplayingTabletPoints = false;
     QObject *mDrawLayoutItem = nullptr;
 };
