@@ -13,7 +13,6 @@
 #include <QMetaMethod>
 #include <QMutex>
 #include <QPainter>
-#include <QPixmap>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 
@@ -27,7 +26,7 @@ const QString kCaptureTag = QStringLiteral("TQDrawLayout::getContentBitmap ");
 // Large enough for any screen; keeps width x height x 4 within int.
 constexpr int kMaxFrameSide = 16384;
 
-// The frame's pixels in the memory order B, G, R, A whatever the pixmap's
+// The frame's pixels in the memory order B, G, R, A whatever the image's
 // native format and the host's byte order.
 QImage bgraImage(const QImage &image)
 {
@@ -53,7 +52,7 @@ TQDrawLayout::~TQDrawLayout()
     delete mTemporalLayout.data();
     delete mDrawManager;
     delete mCapturePainter;
-    delete mCapturePixmap;
+    delete mCaptureImage;
 }
 
 void TQDrawLayout::init(TQDrawDataSourceInterface *dataSource, TQDrawTemporalView *temporalView,
@@ -130,7 +129,7 @@ void TQDrawLayout::setPPTAnimationVisibleHeight(int height)
 
 bool TQDrawLayout::hasFrame() const
 {
-    return mCapturePixmap && !mCapturePixmap->isNull();
+    return mCaptureImage && !mCaptureImage->isNull();
 }
 
 bool TQDrawLayout::boardNeedsGrab() const
@@ -180,7 +179,7 @@ void TQDrawLayout::getContentBitmap(int width, int height, qlonglong frameId)
         const QImage picture = mPreviewView->currentPicture();
         if (!picture.isNull()) {
             if (hasFrame()) {
-                mCapturePainter->fillRect(mCapturePixmap->rect(), Qt::white);
+                mCapturePainter->fillRect(mCaptureImage->rect(), Qt::white);
                 mCapturePainter->drawImage(QRect(160, 0, 960, 720), picture);
                 emitFrame(width, height, frameId);
             } else {
@@ -196,7 +195,7 @@ void TQDrawLayout::getContentBitmap(int width, int height, qlonglong frameId)
             const QImage frame = mShareScreenManager->lastFrame();
             if (!frame.isNull()) {
                 if (hasFrame()) {
-                    mCapturePainter->fillRect(mCapturePixmap->rect(), Qt::black);
+                    mCapturePainter->fillRect(mCaptureImage->rect(), Qt::black);
                     mCapturePainter->drawImage(QRect(72, 0, 1136, 720), frame);
                     mShareFrameCaptured = true;
                     emitFrame(width, height, frameId);
@@ -212,10 +211,10 @@ void TQDrawLayout::getContentBitmap(int width, int height, qlonglong frameId)
     }
     // 3. The board, grabbed from the scene when something changed.
     if (boardNeedsGrab() && mGrabResult.isNull() && mDrawLayoutItem) {
-        if (!mCapturePixmap) {
-            mCapturePixmap = new QPixmap(width, height);
-            mCapturePixmap->fill(Qt::white);
-            mCapturePainter = new QPainter(mCapturePixmap);
+        if (!mCaptureImage) {
+            mCaptureImage = new QImage(width, height, QImage::Format_RGB32);
+            mCaptureImage->fill(Qt::white);
+            mCapturePainter = new QPainter(mCaptureImage);
             mCapturePainter->setRenderHint(QPainter::SmoothPixmapTransform, true);
         }
         QSharedPointer<QQuickItemGrabResult> grab = mDrawLayoutItem->grabToImage();
@@ -265,12 +264,16 @@ void TQDrawLayout::emitFrame(int width, int height, qlonglong frameId)
     // Nobody would free the buffer.
     if (!isSignalConnected(QMetaMethod::fromSignal(&TQDrawLayout::captureFrame)))
         return;
-    QImage image = mCapturePixmap->toImage();
-    // The pixmap keeps the size of the first capture; another size is scaled
-    // to, never read past.
-    if (image.size() != QSize(width, height))
-        image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image = bgraImage(image);
+    // RGB32 holds B, G, R, 0xff in memory on little-endian hosts; another
+    // size or byte order takes a converted copy.
+    const QImage *frame = mCaptureImage;
+    QImage converted;
+    if (mCaptureImage->size() != QSize(width, height) || Q_BYTE_ORDER != Q_LITTLE_ENDIAN) {
+        // The image keeps the size of the first capture: another size is
+        // scaled to, never read past.
+        converted = bgraImage(mCaptureImage->scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        frame = &converted;
+    }
     const int rowBytes = width * 4;
     const int size = rowBytes * height;
     auto *data = static_cast<char *>(std::malloc(size_t(size)));
@@ -279,6 +282,6 @@ void TQDrawLayout::emitFrame(int width, int height, qlonglong frameId)
         return;
     }
     for (int y = 0; y < height; ++y)
-        std::memcpy(data + qsizetype(y) * rowBytes, image.constScanLine(y), size_t(rowBytes));
+        std::memcpy(data + qsizetype(y) * rowBytes, frame->constScanLine(y), size_t(rowBytes));
     emit captureFrame(data, size, frameId);
 }

@@ -12,7 +12,6 @@
 
 class QMutex;
 class QPainter;
-class QPixmap;
 class QQuickItem;
 class QQuickItemGrabResult;
 class TQDrawBackgroundLayout;
@@ -122,8 +121,11 @@ private:
     QQuickItem *mContainerItem = nullptr;
     QQuickItem *mBoardContainer = nullptr;
     QQuickItem *mDrawLayoutItem = nullptr;
-    QPixmap *mCapturePixmap = nullptr; // owned
-    QPainter *mCapturePainter = nullptr; // owned, open on mCapturePixmap
+    // The composed frame. An image of a fixed 32-bit format rather than a
+    // pixmap, so that a frame is handed out with one copy and its byte order
+    // does not depend on the platform's pixmap format.
+    QImage *mCaptureImage = nullptr; // owned
+    QPainter *mCapturePainter = nullptr; // owned, open on mCaptureImage
     bool mShareFrameCaptured = false;
     CameraPreview *mPreviewView = nullptr;
     ScreenShare *mShareScreenManager = nullptr;
