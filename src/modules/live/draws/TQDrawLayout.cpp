@@ -117,7 +117,8 @@ void TQDrawLayout::setVideoCardVisible(bool visible)
 
 void TQDrawLayout::setPPTAnimationVisibleHeight(int height)
 {
-    CLog::printf("ppt player height %d", height);
+    CLog::log(QStringLiteral("ppt player height %1").arg(height),
+              QStringLiteral("TQDrawLayout::setPPTAnimationVisibleHeight "));
     const int visibleHeight = mDrawManager ? mDrawManager->visibleSize().height() : 0;
     if (visibleHeight > 0 && height != 0) {
         const qint64 scaled = qint64(height) * mBoardSize.height() / visibleHeight;
