@@ -11,14 +11,15 @@
 #include "utils/CLog.h"
 
 #include <QMetaMethod>
-#include <QMutex>
 #include <QPainter>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -35,6 +36,18 @@ QImage bgraImage(const QImage &image)
 #else
     return image.convertToFormat(QImage::Format_RGBA8888).rgbSwapped();
 #endif
+}
+
+// A timed lock made of tries, which every thread checker understands.
+bool lockWithin(std::unique_lock<std::mutex> &lock, int milliseconds)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!lock.try_lock()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(250));
+    }
+    return true;
 }
 
 } // namespace
@@ -190,24 +203,21 @@ void TQDrawLayout::getContentBitmap(int width, int height, qlonglong frameId)
         }
     }
     // 2. A screen share, when its frame can be had in time.
-    if (mShareScreenManager && mShareScreenManager->isSharing()) {
-        QMutex *mutex = mShareScreenManager->frameMutex();
-        if (mutex && mutex->tryLock(kShareLockMs)) {
-            const QImage frame = mShareScreenManager->lastFrame();
-            if (!frame.isNull()) {
-                if (hasFrame()) {
-                    mCapturePainter->fillRect(mCaptureImage->rect(), Qt::black);
-                    mCapturePainter->drawImage(QRect(72, 0, 1136, 720), frame);
-                    mShareFrameCaptured = true;
-                    emitFrame(width, height, frameId);
-                } else {
-                    CLog::log(QStringLiteral("get bit map null"), kCaptureTag);
-                }
-                mClearCameraColumn = true;
-                mutex->unlock();
-                return;
+    std::mutex *shareMutex = mShareScreenManager ? mShareScreenManager->frameMutex() : nullptr;
+    if (shareMutex && mShareScreenManager->isSharing()) {
+        std::unique_lock<std::mutex> lock(*shareMutex, std::defer_lock);
+        const QImage frame = lockWithin(lock, kShareLockMs) ? mShareScreenManager->lastFrame() : QImage();
+        if (!frame.isNull()) {
+            if (hasFrame()) {
+                mCapturePainter->fillRect(mCaptureImage->rect(), Qt::black);
+                mCapturePainter->drawImage(QRect(72, 0, 1136, 720), frame);
+                mShareFrameCaptured = true;
+                emitFrame(width, height, frameId);
+            } else {
+                CLog::log(QStringLiteral("get bit map null"), kCaptureTag);
             }
-            mutex->unlock();
+            mClearCameraColumn = true;
+            return;
         }
     }
     // 3. The board, grabbed from the scene when something changed.

@@ -8,9 +8,9 @@
 #include <QSharedPointer>
 #include <QSize>
 
+#include <mutex>
 #include <string>
 
-class QMutex;
 class QPainter;
 class QQuickItem;
 class QQuickItemGrabResult;
@@ -52,7 +52,7 @@ public:
     public:
         virtual ~ScreenShare() = default;
         virtual bool isSharing() const = 0;
-        virtual QMutex *frameMutex() = 0;
+        virtual std::mutex *frameMutex() = 0;
         // Null when no frame was shared yet.
         virtual QImage lastFrame() const = 0;
     };
