@@ -348,8 +348,7 @@ void TQDrawManager::uploadPasteArea(const PasteRequest &r)
     const QPixmap *picture = r.picture;
     QRect rect = r.rect;
     if (picture && rect.isNull()) {
-        rect = QRect(QPoint((w - picture->width()) / 2, (h - picture->height()) / 2),
-                     QPoint((w + picture->width()) / 2, (h + picture->height()) / 2));
+        rect = QRect((w - picture->width()) / 2, (h - picture->height()) / 2, picture->width(), picture->height());
     } else if (!picture) {
         if (!fromFile.load(r.filePath))
             return;
@@ -462,8 +461,7 @@ void TQDrawManager::sendPastedImage(QString url)
         if (mDataSource)
             mDataSource->updateTakePictureImage(url, QStringLiteral("来自任课教师"));
     } else {
-        queueDrawImage(mMaterialId, mPageIndex, url.toStdString(), canvasW4, canvasH4, (r.right() - r.left()) * 4,
-                       (r.bottom() - r.top()) * 4, 0, top4, nextSequenceNumber(true), user, user, kImageShape, 0, 0,
+        queueDrawImage(mMaterialId, mPageIndex, url.toStdString(), canvasW4, canvasH4, r.width() * 4, r.height() * 4, 0, top4, nextSequenceNumber(true), user, user, kImageShape, 0, 0,
                        (r.left() + mXOffset) * 4, r.top() * 4, nextSequenceNumber(true), true, std::string());
     }
     queueSave(mMaterialId, mPageIndex, 0, user);
