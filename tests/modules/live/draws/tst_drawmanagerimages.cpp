@@ -257,10 +257,11 @@ void TestDrawManagerImages::pastedScreenshotWaitsThenPlaces()
     QVERIFY(!QFileInfo::exists(saved));
     QVERIFY(QFileInfo::exists(FileUtils::getResourceFileFromUrl(url)));
     QVERIFY(f.services.calls.filter("send image " + url).size() == 1);
+    // A coarse timer may fire up to 5 % early.
     QElapsedTimer waited;
     waited.start();
     QTRY_VERIFY_WITH_TIMEOUT(!f.sent<TQDrawActionDrawImage>(10).empty() || f.manager.queuedActionCount() > 0, 5000);
-    QVERIFY(waited.elapsed() >= 2900);
+    QVERIFY2(waited.elapsed() >= 2800, qPrintable(QString::number(waited.elapsed())));
     f.drain();
     const auto sent = f.sent<TQDrawActionDrawImage>(10);
     QCOMPARE(int(sent.size()), 1);
