@@ -85,3 +85,11 @@ pen '#E53935' live_class_pointer_pen_red_draw.png
 "$IM" -size 64x8 gradient:'#8A5A2E-#B07A45' live_class_blackboard_down.png
 "$IM" -size 96x48 xc:none -fill '#555A64' -draw 'roundrectangle 0,-12 95,47 12,12' \
     -fill white -draw 'polygon 32,16 64,16 48,34' live_class_board_pull_down.png
+
+# Shape style box: solid and dotted line types, the mark of the chosen colour.
+"$IM" -size 64x64 xc:none -stroke '#333333' -strokewidth 5 -draw 'line 8,56 56,8' \
+    live_menu/view_live_class_line.png
+"$IM" -size 64x64 xc:none -stroke '#333333' -strokewidth 5 \
+    -draw 'stroke-dasharray 8 6 line 8,56 56,8' live_menu/view_live_class_dot_line.png
+"$IM" -size 48x48 xc:none -fill none -stroke white -strokewidth 6 \
+    -draw 'polyline 10,25 20,35 38,14' live_menu/view_live_class_fill_color_choosed.png

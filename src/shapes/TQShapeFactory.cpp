@@ -1,8 +1,41 @@
 #include "shapes/TQShapeFactory.h"
 
+#include "shapes/TQShapeAngle.h"
+#include "shapes/TQShapeArrow.h"
+#include "shapes/TQShapeBigParantheses.h"
+#include "shapes/TQShapeBrackets.h"
+#include "shapes/TQShapeCircle.h"
+#include "shapes/TQShapeCurve.h"
+#include "shapes/TQShapeEllipse.h"
+#include "shapes/TQShapeFillArrow.h"
+#include "shapes/TQShapeFourEdged.h"
 #include "shapes/TQShapeGeneric.h"
+#include "shapes/TQShapeLine.h"
+#include "shapes/TQShapeParalleogram.h"
+#include "shapes/TQShapePartialCircle.h"
+#include "shapes/TQShapePoint.h"
+#include "shapes/TQShapePolygon.h"
+#include "shapes/TQShapeRectangle.h"
+#include "shapes/TQShapeRhombus.h"
+#include "shapes/TQShapeSquare.h"
+#include "shapes/TQShapeTabular.h"
+#include "shapes/TQShapeTrapezoid.h"
+#include "shapes/TQShapeTrapezoidIsosceles.h"
+#include "shapes/TQShapeTrapezoidRight.h"
+#include "shapes/TQShapeTriangle.h"
+#include "shapes/TQShapeTriangleEqualLateral.h"
+#include "shapes/TQShapeTriangleFixedAngle.h"
+#include "shapes/TQShapeTriangleIsosceles.h"
+#include "shapes/TQShapeTriangleIsoscelesRight.h"
+#include "shapes/TQShapeTriangleRight.h"
 
 namespace {
+
+template <class Figure>
+TQShapeGeneric *makeShape()
+{
+    return new Figure;
+}
 
 // Codes first..last are made by one class. A figure class still to be built
 // has a null maker; adding a class is adding its maker to its row.
@@ -17,37 +50,37 @@ struct ShapeKind
 constexpr ShapeKind kShapeKinds[] = {
     {100, 101, "TQShapeCuttingBox", nullptr},
     {102, 102, "TQShapeFloatingImage", nullptr},
-    {1000, 1004, "TQShapeArrow", nullptr},
-    {1005, 1006, "TQShapeBigParantheses", nullptr},
-    {1007, 1008, "TQShapeBrackets", nullptr},
-    {1009, 1009, "TQShapeCurve", nullptr},
-    {1010, 1016, "TQShapeFillArrow", nullptr},
+    {1000, 1004, "TQShapeArrow", &makeShape<TQShapeArrow>},
+    {1005, 1006, "TQShapeBigParantheses", &makeShape<TQShapeBigParantheses>},
+    {1007, 1008, "TQShapeBrackets", &makeShape<TQShapeBrackets>},
+    {1009, 1009, "TQShapeCurve", &makeShape<TQShapeCurve>},
+    {1010, 1016, "TQShapeFillArrow", &makeShape<TQShapeFillArrow>},
     {2000, 2001, "TQShapeAxisLine", nullptr},
     {2002, 2005, "TQShapeCoordinates", nullptr},
     {2006, 2009, "TQShapeRightCoordinate", nullptr},
     {2100, 2100, "TQShapeFloatingImage", nullptr},
-    {2101, 2101, "TQShapeTabular", nullptr},
-    {2200, 2200, "TQShapePoint", nullptr},
-    {2201, 2204, "TQShapeLine", nullptr},
-    {2205, 2205, "TQShapeAngle", nullptr},
-    {2300, 2300, "TQShapeTriangle", nullptr},
-    {2301, 2301, "TQShapeTriangleRight", nullptr},
-    {2302, 2302, "TQShapeTriangleIsosceles", nullptr},
-    {2303, 2303, "TQShapeTriangleIsoscelesRight", nullptr},
-    {2304, 2304, "TQShapeTriangleEqualLateral", nullptr},
-    {2305, 2305, "TQShapeTriangleFixedAngle", nullptr},
-    {2306, 2306, "TQShapeFourEdged", nullptr},
-    {2307, 2307, "TQShapeRectangle", nullptr},
-    {2308, 2308, "TQShapeSquare", nullptr},
-    {2309, 2309, "TQShapeRhombus", nullptr},
-    {2310, 2310, "TQShapeParalleogram", nullptr},
-    {2311, 2311, "TQShapeTrapezoid", nullptr},
-    {2312, 2312, "TQShapeTrapezoidRight", nullptr},
-    {2313, 2313, "TQShapeTrapezoidIsosceles", nullptr},
-    {2314, 2314, "TQShapePolygon", nullptr},
-    {2315, 2315, "TQShapeCircle", nullptr},
-    {2316, 2316, "TQShapePartialCircle", nullptr},
-    {2317, 2317, "TQShapeEllipse", nullptr},
+    {2101, 2101, "TQShapeTabular", &makeShape<TQShapeTabular>},
+    {2200, 2200, "TQShapePoint", &makeShape<TQShapePoint>},
+    {2201, 2204, "TQShapeLine", &makeShape<TQShapeLine>},
+    {2205, 2205, "TQShapeAngle", &makeShape<TQShapeAngle>},
+    {2300, 2300, "TQShapeTriangle", &makeShape<TQShapeTriangle>},
+    {2301, 2301, "TQShapeTriangleRight", &makeShape<TQShapeTriangleRight>},
+    {2302, 2302, "TQShapeTriangleIsosceles", &makeShape<TQShapeTriangleIsosceles>},
+    {2303, 2303, "TQShapeTriangleIsoscelesRight", &makeShape<TQShapeTriangleIsoscelesRight>},
+    {2304, 2304, "TQShapeTriangleEqualLateral", &makeShape<TQShapeTriangleEqualLateral>},
+    {2305, 2305, "TQShapeTriangleFixedAngle", &makeShape<TQShapeTriangleFixedAngle>},
+    {2306, 2306, "TQShapeFourEdged", &makeShape<TQShapeFourEdged>},
+    {2307, 2307, "TQShapeRectangle", &makeShape<TQShapeRectangle>},
+    {2308, 2308, "TQShapeSquare", &makeShape<TQShapeSquare>},
+    {2309, 2309, "TQShapeRhombus", &makeShape<TQShapeRhombus>},
+    {2310, 2310, "TQShapeParalleogram", &makeShape<TQShapeParalleogram>},
+    {2311, 2311, "TQShapeTrapezoid", &makeShape<TQShapeTrapezoid>},
+    {2312, 2312, "TQShapeTrapezoidRight", &makeShape<TQShapeTrapezoidRight>},
+    {2313, 2313, "TQShapeTrapezoidIsosceles", &makeShape<TQShapeTrapezoidIsosceles>},
+    {2314, 2314, "TQShapePolygon", &makeShape<TQShapePolygon>},
+    {2315, 2315, "TQShapeCircle", &makeShape<TQShapeCircle>},
+    {2316, 2316, "TQShapePartialCircle", &makeShape<TQShapePartialCircle>},
+    {2317, 2317, "TQShapeEllipse", &makeShape<TQShapeEllipse>},
     {2400, 2400, "TQShapeCuboid", nullptr},
     {2401, 2401, "TQShapeCube", nullptr},
     {2402, 2402, "TQShapeGlobe", nullptr},

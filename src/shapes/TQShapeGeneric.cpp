@@ -403,3 +403,16 @@ std::vector<TQPointWF> TQShapeGeneric::vertexPositions() const
         positions.emplace_back(v->position.x, v->position.y);
     return positions;
 }
+
+TQPointWF TQShapeGeneric::meanOfVertices(size_t count) const
+{
+    if (count == 0 || vertices.size() < count)
+        return TQPointWF(0, 0);
+    float x = 0;
+    float y = 0;
+    for (size_t i = 0; i < count; ++i) {
+        x += vertices[i]->position.x;
+        y += vertices[i]->position.y;
+    }
+    return TQPointWF(x / float(count), y / float(count));
+}

@@ -122,6 +122,9 @@ protected:
     virtual void buildOutline(TQShapeOutline &outline, TQDrawManager *context);
     void addVertex(const TQPointWF &position, bool enabled = true);
     std::vector<TQPointWF> vertexPositions() const;
+    // The mean position of the first count control points (midpoint,
+    // centroid); (0, 0) while the figure has fewer.
+    TQPointWF meanOfVertices(size_t count) const;
 
 private:
     void press(const TQPointWF &touch);

@@ -43,20 +43,43 @@ TQShapeOutline::TQShapeOutline(const TQBrushStyle &brush, int fill)
 
 void TQShapeOutline::addLine(const std::vector<TQPointWF> &points, bool closed, bool shapeFlag)
 {
-    mLines.push_back({points, brush, shapeFlag, closed ? fill : 0});
+    mLines.push_back({points, brush, shapeFlag, closed ? fill : 0, space, true});
+    mOrder.push_back(false);
+}
+
+void TQShapeOutline::addGuideLine(const std::vector<TQPointWF> &points)
+{
+    mLines.push_back({points, brush, true, 0, space, false});
     mOrder.push_back(false);
 }
 
 void TQShapeOutline::addCircle(const TQPointWF &centre, float radius, bool filled)
 {
-    mArcs.push_back({centre, radius, 0, 0, true, filled, brush});
+    mArcs.push_back({centre, radius, 0, 0, true, false, filled, brush, space});
+    mOrder.push_back(true);
+}
+
+void TQShapeOutline::addCircleOfCanvasRadius(const TQPointWF &centre, float canvasRadius, bool filled)
+{
+    mArcs.push_back({centre, canvasRadius, 0, 0, true, true, filled, brush, space});
     mOrder.push_back(true);
 }
 
 void TQShapeOutline::addArc(const TQPointWF &centre, float radius, double startAngle, double endAngle, bool filled)
 {
-    mArcs.push_back({centre, radius, startAngle, endAngle, false, filled, brush});
+    mArcs.push_back({centre, radius, startAngle, endAngle, false, false, filled, brush, space});
     mOrder.push_back(true);
+}
+
+TQPointWF TQShapeOutline::canvasPoint(const TQDrawManager &context, const TQPointWF &p)
+{
+    return p.toCanvas(float(context.xOffset()), 0, 1.0f / context.zoom(), float(context.visibleSize().width()),
+                      float(context.canvasSize().width()));
+}
+
+TQPointWF TQShapeOutline::rescaledPoint(const TQDrawManager &context, const TQPointWF &p)
+{
+    return p.rescale(float(context.visibleSize().width()), float(context.canvasSize().width()));
 }
 
 bool TQShapeOutline::convert(const TQDrawManager &context)
@@ -64,19 +87,30 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
     mCanvasLines.clear();
     mCanvasArcs.clear();
     mCanvasOrder.clear();
-    const float dx = float(context.xOffset());
+    if (mUndefined)
+        return false;
     const float scale = 1.0f / context.zoom();
     const float fromWidth = float(context.visibleSize().width());
     const float toWidth = float(context.canvasSize().width());
-    const auto toCanvas = [&](const TQPointWF &p) { return p.toCanvas(dx, 0, scale, fromWidth, toWidth); };
+    const auto toCanvas = [&](const TQPointWF &p, Space space) {
+        switch (space) {
+        case Canvas:
+            return TQPointWF(p.x, p.y);
+        case Rescaled:
+            return rescaledPoint(context, p);
+        case View:
+        default:
+            return canvasPoint(context, p);
+        }
+    };
 
     std::vector<CanvasLine> lines;
     for (const Line &line : mLines) {
-        CanvasLine converted{{}, line.brush, line.shapeFlag, line.fill};
+        CanvasLine converted{{}, line.brush, line.shapeFlag, line.fill, line.sent};
         converted.points.reserve(line.points.size());
         for (const TQPointWF &p : line.points) {
             TQPointW q;
-            if (!quarterPoint(toCanvas(p), q))
+            if (!quarterPoint(toCanvas(p, line.space), q))
                 return false;
             converted.points.push_back(q);
         }
@@ -88,8 +122,11 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
         converted.filled = arc.filled;
         converted.brush = arc.brush;
         // A length converts like a point's distance from the canvas origin.
-        const TQPointWF radius = TQPointWF(arc.radius, 0).toCanvas(0, 0, scale, fromWidth, toWidth);
-        if (!quarterPoint(toCanvas(arc.centre), converted.centre) || !truncated(radius.x * 4.0f, converted.radius))
+        const float radius = (arc.radiusOnCanvas || arc.space == Canvas) ? arc.radius
+            : arc.space == Rescaled ? TQPointWF(arc.radius, 0).rescale(fromWidth, toWidth).x
+                                    : TQPointWF(arc.radius, 0).toCanvas(0, 0, scale, fromWidth, toWidth).x;
+        if (!quarterPoint(toCanvas(arc.centre, arc.space), converted.centre)
+            || !truncated(radius * 4.0f, converted.radius))
             return false;
         if (arc.fullTurn) {
             converted.startAngle = 0;
@@ -122,7 +159,7 @@ void TQShapeOutline::queue(TQDrawManager *context, bool publish, int senderId) c
             ++arc;
         } else {
             context->queueDrawLine(line->points, canvasWidth, canvasHeight, top, top, context->materialId(),
-                                   context->pageIndex(), line->brush, line->shapeFlag, publish,
+                                   context->pageIndex(), line->brush, line->shapeFlag, publish && line->sent,
                                    nextSequenceNumber(true), senderId, line->fill);
             ++line;
         }

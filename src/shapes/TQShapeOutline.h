@@ -16,15 +16,36 @@ class TQDrawManager;
 class TQShapeOutline
 {
 public:
+    // Where the points and lengths added are measured: the board's view
+    // (converted with the draw manager's offset, zoom and width ratio), the
+    // canvas already (decorations of a fixed canvas size), or the view
+    // scaled by the width ratio only (figures placed as if unzoomed).
+    enum Space { View, Canvas, Rescaled };
+
     TQShapeOutline(const TQBrushStyle &brush, int fill);
+
+    // A view point on the canvas, as View converts it.
+    static TQPointWF canvasPoint(const TQDrawManager &context, const TQPointWF &p);
+    // A view point on the canvas, as Rescaled converts it.
+    static TQPointWF rescaledPoint(const TQDrawManager &context, const TQPointWF &p);
 
     // A polyline; a closed one is filled when the shape's fill is on. The
     // shape flag is 0 for the figures that draw freely curved lines.
     void addLine(const std::vector<TQPointWF> &points, bool closed = false, bool shapeFlag = true);
     void addCircle(const TQPointWF &centre, float radius, bool filled);
+    // A full circle whose radius is in canvas pixels whatever the zoom (a
+    // marker dot, or a radius the figure has already taken to the canvas).
+    void addCircleOfCanvasRadius(const TQPointWF &centre, float canvasRadius, bool filled);
+    // A polyline that helps the teacher while editing: drawn on this board
+    // only, never sent, never filled.
+    void addGuideLine(const std::vector<TQPointWF> &points);
     // An arc from startAngle to endAngle (radians, measured like atan2 in the
     // y-down frame).
     void addArc(const TQPointWF &centre, float radius, double startAngle, double endAngle, bool filled);
+
+    // This draw has no defined figure (a corner that cannot be computed):
+    // convert fails, so the last outline stays.
+    void setUndefined() { mUndefined = true; }
 
     bool isEmpty() const { return mOrder.empty(); }
 
@@ -38,6 +59,7 @@ public:
     // Applied to what is added from now on.
     TQBrushStyle brush;
     int fill;
+    Space space = View;
 
     struct CanvasLine
     {
@@ -45,6 +67,7 @@ public:
         TQBrushStyle brush;
         bool shapeFlag = true;
         int fill = 0;
+        bool sent = true;
     };
     struct CanvasArc
     {
@@ -65,6 +88,8 @@ private:
         TQBrushStyle brush;
         bool shapeFlag;
         int fill;
+        Space space;
+        bool sent;
     };
     struct Arc
     {
@@ -73,10 +98,13 @@ private:
         double startAngle;
         double endAngle;
         bool fullTurn;
+        bool radiusOnCanvas;
         bool filled;
         TQBrushStyle brush;
+        Space space;
     };
 
+    bool mUndefined = false;
     std::vector<Line> mLines;
     std::vector<Arc> mArcs;
     // Arc (true) or line, in the order added.

@@ -54,10 +54,14 @@ void paintCircle(QPainter &p, const TQDrawActionDrawCircle &circle, double width
     const QRectF rect((double(circle.centreX) - circle.radius) * scale,
                       (double(circle.centreY) - circle.radius + circle.topOffset) * scale, 2.0 * circle.radius * scale,
                       2.0 * circle.radius * scale);
-    // Angles grow clockwise on the screen; Qt's grow anticlockwise.
+    // Angles grow clockwise on the screen; Qt's grow anticlockwise. The board
+    // sweeps from the start anticlockwise on the screen to the end (a sweep
+    // of 0 or less), 62831 at the end being the full turn.
     double sweep = double(circle.endAngle) - circle.startAngle;
-    if (sweep <= 0)
-        sweep += kFullTurn;
+    if (circle.endAngle == 62831)
+        sweep = -kFullTurn;
+    else if (sweep > 0)
+        sweep -= kFullTurn;
     const auto sixteenths = [](double value) { return int(value / 10000 * 180 / 3.141592653589793 * 16); };
     p.setPen(penFor(circle.brush));
     p.setBrush(circle.filled ? QBrush(fillFor(circle.brush)) : QBrush(Qt::NoBrush));

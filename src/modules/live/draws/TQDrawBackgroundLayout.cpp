@@ -220,6 +220,7 @@ void TQDrawBackgroundLayout::updateInContent()
         if (view->isVisibleIn(y0, size.height()))
             view->drawSelf(painter, y0);
     }
+    changed = true;
     update();
 }
 

@@ -46,6 +46,9 @@ public:
     int viewCount() const { return views.size(); }
     TQDrawBackgroundElementLayout *viewAt(int i) const { return views.at(i); }
     bool isRedrawn() const { return redrawn; }
+    // Set when the layer's picture may have changed; the frame capture clears it.
+    bool isChanged() const { return changed; }
+    void setChanged(bool value) { changed = value; }
     // A copy of the rendered layer; null before setContentSize.
     QImage contentImage() const;
 
@@ -59,6 +62,7 @@ private:
                                int *captionHeight);
 
     bool redrawn = true;
+    bool changed = true;
     QList<TQDrawBackgroundElementLayout *> views; // owned
     TQDrawBackgroundDownloader *mDownloadManager = nullptr; // owned
     int topOffset = 0;
