@@ -23,16 +23,6 @@
 
 namespace {
 
-QStringList takeToasts()
-{
-    QStringList texts;
-    for (CToast *toast : topLevelWidgetsOf<CToast>()) {
-        texts << toast->findChild<QLabel *>()->text();
-        delete toast;
-    }
-    return texts;
-}
-
 const TQDrawingElement *foregroundTagged(DrawManagerFixture &f, int tag, int *count = nullptr)
 {
     const TQDrawingElement *found = nullptr;
@@ -68,7 +58,7 @@ class TestDrawManagerImages : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { takeToasts(); }
+    void cleanup() { takeShownToasts(); }
     void coverBoardStaysOnTheVisibleBoard_data();
     void coverBoardStaysOnTheVisibleBoard();
     void coverBoardWithKnownTagReplacesIt();
@@ -205,11 +195,11 @@ void TestDrawManagerImages::placeImageRefusedAtPageBottom()
     QCOMPARE(sent[0]->captionHeight, 90);
     QCOMPARE(sent[0]->sourceB, 3);
     QCOMPARE(sent[0]->ownerUserId, 4);
-    QVERIFY(takeToasts().isEmpty());
+    QVERIFY(takeShownToasts().isEmpty());
     // ...one 40 times as tall does not.
     TQDrawManager::ImageRecord tall{"http://127.0.0.1/t.png", QSize(500, 12000), 0, 0, ""};
     QVERIFY(!f.manager.placeImageOnBoard(tall, 0, true));
-    QCOMPARE(takeToasts(), QStringList{QStringLiteral("已经到达本讲义页最低处，请换页讲解")});
+    QCOMPARE(takeShownToasts(), QStringList{QStringLiteral("已经到达本讲义页最低处，请换页讲解")});
     TQDrawManager::ImageRecord empty{"http://127.0.0.1/e.png", QSize(0, 100), 0, 0, ""};
     QVERIFY(!f.manager.placeImageOnBoard(empty, 0, true));
 }
@@ -293,7 +283,7 @@ void TestDrawManagerImages::uploadFailure()
     const int paths = f.source.getPagePaths()->size();
     f.manager.handleUploadFileFailure();
     f.drain();
-    QCOMPARE(takeToasts(), QStringList{toast});
+    QCOMPARE(takeShownToasts(), QStringList{toast});
     QVERIFY(f.sent<TQDrawActionDrawImage>(10).empty());
     QCOMPARE(f.source.getPagePaths()->size(), paths);
 }

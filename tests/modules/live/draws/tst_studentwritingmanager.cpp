@@ -35,16 +35,6 @@ TQDrawingActionLine *studentLine(int index)
     return line;
 }
 
-QStringList takeToasts()
-{
-    QStringList texts;
-    for (CToast *toast : topLevelWidgetsOf<CToast>()) {
-        texts << toast->findChild<QLabel *>()->text();
-        delete toast;
-    }
-    return texts;
-}
-
 } // namespace
 
 class TestStudentWritingManager : public QObject
@@ -52,7 +42,7 @@ class TestStudentWritingManager : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { takeToasts(); }
+    void cleanup() { takeShownToasts(); }
     void sequences_data();
     void sequences();
     void manyLossesToastOncePerInterval();
@@ -162,13 +152,13 @@ void TestStudentWritingManager::sequences()
         QVERIFY(l->publish);
         QCOMPARE(l->noAdjust, 1);
     }
-    QVERIFY(takeToasts().isEmpty());
+    QVERIFY(takeShownToasts().isEmpty());
 }
 
 void TestStudentWritingManager::manyLossesToastOncePerInterval()
 {
     play({"a0", "a13", "+2000", "f"});
-    QCOMPARE(takeToasts(), QStringList{QStringLiteral("网络问题，学生 的部分书写没有传过来")});
+    QCOMPARE(takeShownToasts(), QStringList{QStringLiteral("网络问题，学生 的部分书写没有传过来")});
     QCOMPARE(writing->buffer(kStudent)->lostCount, 0);
 
     clock->advance(1000);
@@ -176,7 +166,7 @@ void TestStudentWritingManager::manyLossesToastOncePerInterval()
     clock->advance(2000);
     writing->sendAllStudentDrawingActions();
     QCOMPARE(writing->buffer(kStudent)->lastWritingIndex, 26);
-    QVERIFY(takeToasts().isEmpty());
+    QVERIFY(takeShownToasts().isEmpty());
     QCOMPARE(writing->buffer(kStudent)->lostCount, 0);
 }
 
