@@ -2,8 +2,10 @@
 
 #include "actions/TQActionsFromNet.h"
 #include "actions/TQMessagePackagingService.h"
+#include "actions/message/TQPublicMessageAction.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
+#include "modules/live/bean/TQInClassMessage.h"
 #include "modules/live/communications/agora/TQRTCCommon.h"
 #include "modules/live/communications/TQRTCDataHanlder.h"
 #include "modules/live/communications/TQRTCEventDelegate.h"
@@ -270,6 +272,14 @@ void TQRealTimeManager::deliverFromStudent(const std::string &messageBody, QByte
     TQActionsFromNet *actions = m_packagingService->unpackMessage(messageBody, raw, uid);
     if (!actions)
         return;
+    // A student can write any id into a chat message's text; the message is
+    // stored and relayed as coming from whoever really sent the envelope.
+    for (TQAction *action : actions->mActionArray) {
+        if (auto *chat = dynamic_cast<TQPublicMessageAction *>(action)) {
+            for (TQInClassMessage *message : chat->mMessages)
+                message->mFromUserID = actions->from;
+        }
+    }
     if (!m_delegate)
         delete actions; // nobody to hand it to; it is ours
     else if (actions->type == kDurationEnvelopeType)

@@ -8,6 +8,7 @@
 
 #include <QBasicTimer>
 #include <QMap>
+#include <QPixmap>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -40,7 +41,9 @@ class TQDrawingActionRestore;
 class TQDrawingActionSelectMaterial;
 class TQDrawingActionTurnPage;
 class TQDrawingActionSave;
+class TQBinaryDownloadManager;
 class TQDrawActionDrawCircle;
+class TQDrawActionDrawImage;
 class TQDrawActionEraseBlackBoard;
 class TQDrawingElement;
 class TQLiveMaterialViewModel;
@@ -111,6 +114,47 @@ public:
                               int toStudentCode, int elementId, bool noClamp);
     // Takes ownership; the action is applied by its own later event.
     void queueAction(TQDrawingAction *action);
+
+    // A picture to lay below the current view (homework review, photos).
+    struct ImageRecord
+    {
+        QString url;
+        QSize size;
+        int valueA = 0;
+        int valueB = 0;
+        QString caption;
+    };
+    // A pasted screenshot or photo to upload and then place.
+    struct PasteRequest
+    {
+        QPixmap *picture = nullptr;
+        QRect rect;
+        QString filePath;
+        // 4 saves PNG, anything else JPG.
+        int kind = 0;
+        // 0 small blackboard, 1 selected area, 2 photo.
+        int tag = 0;
+        bool fromFile = false;
+        int extra = 0;
+        // Negative: estimated from the file size.
+        int waitMs = -1;
+        bool preview = false;
+    };
+    void queueDrawImage(int materialId, int pageIndex, std::string url, int canvasWidth, int canvasHeight, int width,
+                        int height, int sourceA, int topOffset, int sourceB, int sourceC, int sourceD, int sourceE,
+                        int toStudentCode, int rotation, int x, int y, int elementId, bool scrollTo,
+                        std::string caption);
+    void queueCutImagePortion(int materialId, int pageIndex, int x, int y, int width, int height, int regionA,
+                              int regionB, int canvasWidth, int canvasHeight, int topOffset, bool smallBoard,
+                              qint64 sourceTime, int senderId, int tag, std::string url);
+    // False (with a toast) when the picture would reach below the page.
+    bool placeImageOnBoard(const ImageRecord &image, int top, bool scrollTo);
+    void uploadPasteArea(const PasteRequest &request);
+    void handleUploadFileSuccess(QString url);
+    void handleUploadFileFailure();
+    void sendPastedImage(QString url);
+    // A page image finished downloading.
+    void handleBinaryDownloaded(QString url);
     int queuedActionCount() const { return int(mActionQueue.size()); }
 
     // Touch entry: phase 0 press, 1 move, 2 release; time in ms.
@@ -192,6 +236,8 @@ public:
 
 public slots:
     void handleMaterialDetail_slot(QJsonObject &json);
+    // The manager's own download of a waiting action's picture finished.
+    void imageDownloaded_slot(QString url);
 
 protected:
     void customEvent(QEvent *event) override;
@@ -243,6 +289,7 @@ private:
     void queueRestore(int snapshotId, bool publish);
     void internalDrawImage(TQDrawingAction *action);
     void internalCutImagePortion(TQDrawingAction *action);
+    QString pictureCaption(const TQDrawActionDrawImage &image) const;
     void redrawBackground(bool materialChanged);
     void redrawForeground(bool materialChanged);
     void updateContentSize();
@@ -297,6 +344,16 @@ private:
     bool mToolInitJob = false;
     bool mSendImageJob = false;
     QString mSendImageUrl;
+    // The paste being uploaded.
+    QString mPastePath;
+    QRect mPasteRect;
+    int mPasteKind = 1;
+    int mPasteWaitMs = 3000;
+    bool mPasteFromFile = false;
+    // Child object, created on the first picture that must be fetched.
+    TQBinaryDownloadManager *mDownloadManager = nullptr;
+    // Actions waiting for their picture, by url.
+    std::map<QString, std::unique_ptr<TQDrawingAction>> mImageWaitingActions;
     bool mPointerJob = false;
     qint64 mLastPointerTime = 0;
     qint64 mLastCoverResizeTime = 0;

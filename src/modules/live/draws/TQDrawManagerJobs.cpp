@@ -48,7 +48,7 @@ void TQDrawManager::timerEvent(QTimerEvent *event)
     }
     if (mSendImageJob) {
         mSendImageJob = false;
-        // Sending the pasted image belongs to the paste upload, not built here.
+        sendPastedImage(mSendImageUrl);
         mSendImageUrl.clear();
     }
     if (mPointerJob && currentTimeMillis() - mLastPointerTime > kPointerIdleMs) {

@@ -374,15 +374,3 @@ void TQDrawManager::pushPageImagesAhead()
         delete image;
     }
 }
-
-void TQDrawManager::internalDrawImage(TQDrawingAction *action)
-{
-    adjustMaterialOrPage(*action);
-    publishItself(action);
-}
-
-void TQDrawManager::internalCutImagePortion(TQDrawingAction *action)
-{
-    adjustMaterialOrPage(*action);
-    publishItself(action);
-}

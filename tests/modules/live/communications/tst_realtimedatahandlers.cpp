@@ -6,7 +6,9 @@
 #include "modules/live/communications/TQRTCDataHanlder.h"
 #include "modules/live/communications/TQRTMDataHandler.h"
 
+#include "actions/message/TQPublicMessageAction.h"
 #include "modules/live/bean/CourseDetailBean.h"
+#include "modules/live/bean/TQInClassMessage.h"
 #include "modules/live/bean/TQDataModelBean.h"
 #include "modules/live/communications/TQAudioVolumeInfo.h"
 #include "modules/live/communications/TQRealTimeManager.h"
@@ -43,6 +45,7 @@ private slots:
     void stateChanges();
     void volumeRecordWithoutWindowIsFreed();
     void remoteVideoStateHiddenInImageVideoMode();
+    void chatCarriesEnvelopeSender();
 
 private:
     // Runs the report on a thread of its own, then lets the queued slots run.
@@ -225,4 +228,39 @@ void TestRealTimeDataHandlers::remoteVideoStateHiddenInImageVideoMode()
 }
 
 QTEST_MAIN(TestRealTimeDataHandlers)
+// A student who writes another id into a chat message's text still speaks as
+// itself, on both receiving paths.
+void TestRealTimeDataHandlers::chatCarriesEnvelopeSender()
+{
+    m_manager->init(0, 1, 4);
+    TQPublicMessageAction forged;
+    for (int claimed : {900, 7}) {
+        auto *message = new TQInClassMessage;
+        message->mFromUserID = claimed;
+        message->mIndexStamp = 3;
+        message->mMessageBody = "hello";
+        forged.mMessages.push_back(message);
+    }
+    std::string text;
+    forged.toString(text);
+    forged.deleteMessages();
+    const QString envelope = QString::fromUtf8(SimStudent::envelopeText(QString::fromStdString(text), 5, -1, 1));
+
+    QList<int> senders;
+    m_window.inspect = [&](TQActionsFromNet &actions) {
+        for (TQAction *a : actions.mActionArray) {
+            auto *chat = dynamic_cast<TQPublicMessageAction *>(a);
+            QVERIFY(chat);
+            for (const TQInClassMessage *m : chat->mMessages)
+                senders << m->mFromUserID;
+            chat->deleteMessages();
+        }
+    };
+    fromSdkThread([&](TQRTMDataHandler &rtm, TQRTCDataHanlder &rtc) {
+        rtm.onMessageArrived(envelope, QByteArray(), 42, true);
+        rtc.onStreamMessageRTC(43, envelope);
+    });
+    QCOMPARE(senders, (QList<int>{42, 42, 43, 43}));
+}
+
 #include "tst_realtimedatahandlers.moc"

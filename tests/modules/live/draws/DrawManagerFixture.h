@@ -1,6 +1,9 @@
 #pragma once
 
 #include "DrawSourceFixture.h"
+#include "TopLevelWidgets.h"
+
+#include "base/dialog/CToast.h"
 
 #include "actions/drawing/TQDrawingActionSelectMaterial.h"
 #include "modules/live/draws/TQDrawBackgroundLayout.h"
@@ -16,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <QJsonObject>
+#include <QLabel>
 
 // A draw manager bound to real board layers and the live data source over an
 // in-memory course (material 501, page 0 current), signed in as teacher 10001,
@@ -101,3 +105,14 @@ public:
     // Last, so that it goes first: its pending paths are shown by the views.
     TQDrawManager manager;
 };
+
+// The toasts shown so far, closed.
+inline QStringList takeShownToasts()
+{
+    QStringList texts;
+    for (CToast *toast : topLevelWidgetsOf<CToast>()) {
+        texts << toast->findChild<QLabel *>()->text();
+        delete toast;
+    }
+    return texts;
+}
