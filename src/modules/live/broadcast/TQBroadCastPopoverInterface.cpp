@@ -1,0 +1,6 @@
+#include "modules/live/broadcast/TQBroadCastPopoverInterface.h"
+
+TQBroadCastPopoverInterface::TQBroadCastPopoverInterface(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context)
+    : TQLiveClassAccess(methodService, context)
+{
+}
