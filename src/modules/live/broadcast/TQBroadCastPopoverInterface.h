@@ -8,7 +8,11 @@
 
 // The class's popover adapter: carries out what the teacher picks in a
 // popover panel or a menu. The window deletes it.
-class TQBroadCastPopoverInterface : public QObject, public TQPopoverInterface, public TQCameraStateInterface, public TQLiveClassAccess
+class TQBroadCastPopoverInterface
+    : public QObject
+    , public TQPopoverInterface
+    , public TQCameraStateInterface
+    , public TQLiveClassAccess
 {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "modules/live/broadcast/TQBroadCastVideoCardPlayerInterface.h"
 
-TQBroadCastVideoCardPlayerInterface::TQBroadCastVideoCardPlayerInterface(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context)
+TQBroadCastVideoCardPlayerInterface::TQBroadCastVideoCardPlayerInterface(TQBroadCastMethodService *methodService,
+                                                                         TQLiveBroadCastContext *context)
     : TQLiveClassAccess(methodService, context)
 {
 }

@@ -1,6 +1,7 @@
 #include "modules/live/menu/TQBroadCastBlackboardWritingToolsInterface.h"
 
-TQBroadCastBlackboardWritingToolsInterface::TQBroadCastBlackboardWritingToolsInterface(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context)
+TQBroadCastBlackboardWritingToolsInterface::TQBroadCastBlackboardWritingToolsInterface(TQBroadCastMethodService *methodService,
+                                                                                       TQLiveBroadCastContext *context)
     : TQLiveClassAccess(methodService, context)
 {
 }

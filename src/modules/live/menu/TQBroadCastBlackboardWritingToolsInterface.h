@@ -7,6 +7,7 @@
 class TQBroadCastBlackboardWritingToolsInterface : public TQBlackboardWritingToolsInterface, public TQLiveClassAccess
 {
 public:
-    TQBroadCastBlackboardWritingToolsInterface(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context);
+    TQBroadCastBlackboardWritingToolsInterface(TQBroadCastMethodService *methodService,
+                                               TQLiveBroadCastContext *context);
     virtual ~TQBroadCastBlackboardWritingToolsInterface();
 };

@@ -1,6 +1,7 @@
 #include "modules/live/pptplayer/TQPPTPlayerLayout.h"
 
-TQPPTPlayerLayout::TQPPTPlayerLayout(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context, TQPPTPlayerInterface *pptInterface)
+TQPPTPlayerLayout::TQPPTPlayerLayout(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context,
+                                     TQPPTPlayerInterface *pptInterface)
     : TQLiveClassAccess(methodService, context)
     , mPPTInterface(pptInterface)
 {

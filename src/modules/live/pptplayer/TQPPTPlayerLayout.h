@@ -12,7 +12,8 @@ class TQPPTPlayerLayout : public QObject, public TQLiveClassAccess
     Q_OBJECT
 
 public:
-    TQPPTPlayerLayout(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context, TQPPTPlayerInterface *pptInterface);
+    TQPPTPlayerLayout(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context,
+                      TQPPTPlayerInterface *pptInterface);
     TQPPTPlayerInterface *pptInterface() const { return mPPTInterface; }
 
 private:

@@ -1,6 +1,8 @@
 #include "modules/live/userlist/TQClassRotateSettingDialog.h"
 
-TQClassRotateSettingDialog::TQClassRotateSettingDialog(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context, TQUserListInterface *userListInterface)
+TQClassRotateSettingDialog::TQClassRotateSettingDialog(TQBroadCastMethodService *methodService,
+                                                       TQLiveBroadCastContext *context,
+                                                       TQUserListInterface *userListInterface)
     : TQLiveClassAccess(methodService, context)
     , mUserListInterface(userListInterface)
 {

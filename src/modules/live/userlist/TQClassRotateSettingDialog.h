@@ -12,7 +12,8 @@ class TQClassRotateSettingDialog : public QObject, public TQLiveClassAccess
     Q_OBJECT
 
 public:
-    TQClassRotateSettingDialog(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context, TQUserListInterface *userListInterface);
+    TQClassRotateSettingDialog(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context,
+                               TQUserListInterface *userListInterface);
     TQUserListInterface *userListInterface() const { return mUserListInterface; }
 
 private:

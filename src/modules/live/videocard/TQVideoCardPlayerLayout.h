@@ -12,7 +12,8 @@ class TQVideoCardPlayerLayout : public QObject, public TQLiveClassAccess
     Q_OBJECT
 
 public:
-    TQVideoCardPlayerLayout(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context, TQVideoCardPlayerInterface *videoCardInterface);
+    TQVideoCardPlayerLayout(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context,
+                            TQVideoCardPlayerInterface *videoCardInterface);
     TQVideoCardPlayerInterface *videoCardInterface() const { return mVideoCardInterface; }
 
 private:

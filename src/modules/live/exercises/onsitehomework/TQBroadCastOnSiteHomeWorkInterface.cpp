@@ -1,6 +1,7 @@
 #include "modules/live/exercises/onsitehomework/TQBroadCastOnSiteHomeWorkInterface.h"
 
-TQBroadCastOnSiteHomeWorkInterface::TQBroadCastOnSiteHomeWorkInterface(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context)
+TQBroadCastOnSiteHomeWorkInterface::TQBroadCastOnSiteHomeWorkInterface(TQBroadCastMethodService *methodService,
+                                                                       TQLiveBroadCastContext *context)
     : TQLiveClassAccess(methodService, context)
 {
 }
