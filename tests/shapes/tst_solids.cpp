@@ -11,6 +11,7 @@
 #include "shapes/TQShapeFactory.h"
 #include "shapes/TQShapePoints.h"
 #include "shapes/TQShapeSolid.h"
+#include "shapes/TQShapeSquareParamid.h"
 #include "shapes/TQVertex.h"
 
 #include <QtTest>
@@ -67,10 +68,9 @@ QVector<int> dottedOf(const std::vector<SentEdge> &edges)
     return dotted;
 }
 
-ShapeHarness *installed(ShapeHarness &h, int code)
+void installFigure(ShapeHarness &h, int code)
 {
     h.install(createShape(code, TQShapeParams()));
-    return &h;
 }
 
 // The control points placed directly, as at the end of a drag.
@@ -108,6 +108,7 @@ private slots:
     void trianglePyramid();
     void squarePyramid_data();
     void squarePyramid();
+    void squarePyramidFrontSwap();
     void coneBase_data();
     void coneBase();
     void cylinderRims();
@@ -154,7 +155,7 @@ void TestSolids::newSolid()
     QFETCH(int, circles);
 
     ShapeHarness h;
-    installed(h, code);
+    installFigure(h, code);
     TQShapeGeneric *shape = h.shape();
     QVERIFY(shape);
     QCOMPARE(shape->type, code);
@@ -216,7 +217,7 @@ void TestSolids::boxHiddenEdges()
     QFETCH(QVector<int>, dotted);
 
     ShapeHarness h;
-    installed(h, code);
+    installFigure(h, code);
     const QPointF frontTopLeft = h.controlPoints()[0];
     if (depth != kAsPlaced)
         dragControlPoint(h, 2, frontTopLeft + depth - h.controlPoints()[2], 2);
@@ -272,7 +273,7 @@ void TestSolids::cubeDrag()
     QFETCH(QPointF, depth);
 
     ShapeHarness h;
-    installed(h, 2401);
+    installFigure(h, 2401);
     const QPointF from = h.controlPoints()[size_t(point)];
     Points path{from};
     for (const QPointF &by : moves)
@@ -293,7 +294,7 @@ void TestSolids::cubeCornerIsFixed()
 {
     // A press on point 0 grabs the figure: everything moves together.
     ShapeHarness h;
-    installed(h, 2401);
+    installFigure(h, 2401);
     const Points before = h.controlPoints();
     h.drag({before[0], before[0] + QPointF(-20, 30)}, 50);
     COMPARE_POINTS(h.controlPoints(), (Points{before[0] + QPointF(-20, 30), before[1] + QPointF(-20, 30),
@@ -304,7 +305,7 @@ void TestSolids::cubeCornerIsFixed()
 void TestSolids::prismHiddenEdges()
 {
     ShapeHarness h;
-    installed(h, 2406);
+    installFigure(h, 2406);
     // Edges after the front face: 1 B2-T2, 2 B0-B2, 3 B1-B2, 4 T0-T2, 5 T1-T2.
     // The new prism's back base corner lies behind the front face: its three
     // edges are dotted, the top triangle is in sight.
@@ -345,7 +346,7 @@ void TestSolids::prismDrag()
     QFETCH(double, turn);
 
     ShapeHarness h;
-    installed(h, 2406);
+    installFigure(h, 2406);
     if (turn != 0)
         turnFigure(h, turn);
     const Points before = h.controlPoints();
@@ -375,47 +376,50 @@ void TestSolids::prismDrag()
 
 void TestSolids::trianglePyramid_data()
 {
-    QTest::addColumn<Points>("points");
-    QTest::addColumn<Points>("silhouette");
-    QTest::addColumn<Points>("third");
-    QTest::addColumn<bool>("thirdDotted");
+    QTest::addColumn<QPointF>("fourth");
+    QTest::addColumn<QVector<Points>>("edges");
+    QTest::addColumn<QVector<int>>("dotted");
 
+    // The front face P0 (500, 220), P1 (333, 420), P2 (600, 420) comes first.
+    const Points front{{500, 220}, {333, 420}, {600, 420}, {500, 220}};
     // The new pyramid: P3 (620, 370) lies outside the front face and sees
-    // P0 and P2 under its widest angle, so those edges are the outline and
-    // P3-P1 runs behind.
-    const Points fresh{{500, 220}, {333, 420}, {600, 420}, {620, 370}};
-    QTest::newRow("new") << fresh << Points{{500, 220}, {620, 370}, {600, 420}} << Points{{620, 370}, {333, 420}}
-                         << true;
+    // P0 and P2 under its widest angle (about 119.5 degrees), so those edges
+    // are the outline and P3-P1 runs behind.
+    QTest::newRow("new") << QPointF(620, 370)
+                         << QVector<Points>{front, {{500, 220}, {620, 370}, {600, 420}}, {{620, 370}, {333, 420}}}
+                         << QVector<int>{2};
     // P3 high above: P1 and P2 span the widest angle, and P0 lies inside
     // P3's triangle with them, in front.
     QTest::newRow("fourth corner above the apex")
-        << Points{{500, 220}, {333, 420}, {600, 420}, {480, 60}} << Points{{333, 420}, {480, 60}, {600, 420}}
-        << Points{{480, 60}, {500, 220}} << false;
+        << QPointF(480, 60)
+        << QVector<Points>{front, {{333, 420}, {480, 60}, {600, 420}}, {{480, 60}, {500, 220}}} << QVector<int>{};
     // P3 far to the left: P0 and P1 span its widest angle, P2 runs behind.
     QTest::newRow("fourth corner to the left")
-        << Points{{500, 220}, {333, 420}, {600, 420}, {200, 330}} << Points{{500, 220}, {200, 330}, {333, 420}}
-        << Points{{200, 330}, {600, 420}} << true;
+        << QPointF(200, 330)
+        << QVector<Points>{front, {{500, 220}, {200, 330}, {333, 420}}, {{200, 330}, {600, 420}}}
+        << QVector<int>{2};
+    // Behind the front face: its three edges dotted, in one action.
+    QTest::newRow("fourth corner behind the front face")
+        << QPointF(480, 360)
+        << QVector<Points>{front,
+                           {{480, 360}, {500, 220}, {480, 360}, {333, 420}, {480, 360}, {600, 420}, {480, 360}}}
+        << QVector<int>{1};
 }
 
 void TestSolids::trianglePyramid()
 {
-    QFETCH(Points, points);
-    QFETCH(Points, silhouette);
-    QFETCH(Points, third);
-    QFETCH(bool, thirdDotted);
+    QFETCH(QPointF, fourth);
+    QFETCH(QVector<Points>, edges);
+    QFETCH(QVector<int>, dotted);
 
     ShapeHarness h;
-    installed(h, 2405);
-    dragControlPoint(h, 3, points[3] - h.controlPoints()[3], 3);
-    COMPARE_POINTS(h.controlPoints(), points, 0.01);
-    const std::vector<SentEdge> edges = redrawnEdges(h);
-    QCOMPARE(int(edges.size()), 3);
-    COMPARE_POINTS(edges[0].points, (Points{points[0], points[1], points[2], points[0]}), 0.3);
-    QVERIFY(!edges[0].dotted);
-    COMPARE_POINTS(edges[1].points, silhouette, 0.3);
-    QVERIFY(!edges[1].dotted);
-    COMPARE_POINTS(edges[2].points, third, 0.3);
-    QCOMPARE(edges[2].dotted, thirdDotted);
+    installFigure(h, 2405);
+    dragControlPoint(h, 3, fourth - h.controlPoints()[3], 3);
+    const std::vector<SentEdge> sent = redrawnEdges(h);
+    QCOMPARE(int(sent.size()), edges.size());
+    for (int i = 0; i < edges.size(); ++i)
+        COMPARE_POINTS(sent[size_t(i)].points, edges[i], 0.3);
+    QCOMPARE(dottedOf(sent), dotted);
 }
 
 void TestSolids::squarePyramid_data()
@@ -446,7 +450,7 @@ void TestSolids::squarePyramid()
     QFETCH(Points, dottedPoints);
 
     ShapeHarness h;
-    installed(h, 2407);
+    installFigure(h, 2407);
     if (point >= 0)
         dragControlPoint(h, size_t(point), to - h.controlPoints()[size_t(point)], 3);
     const std::vector<SentEdge> edges = redrawnEdges(h);
@@ -454,6 +458,31 @@ void TestSolids::squarePyramid()
     COMPARE_POINTS(edges[size_t(dotted.front())].points, dottedPoints, 0.3);
     for (const SentEdge &edge : edges)
         QCOMPARE(edge.fill, 0);
+}
+
+void TestSolids::squarePyramidFrontSwap()
+{
+    ShapeHarness h;
+    installFigure(h, 2407);
+    // The left front point dragged past the right one: it becomes the right
+    // front corner, and the base is completed from the new left one.
+    dragControlPoint(h, 1, QPointF(350, 0), 5);
+    const std::vector<SentEdge> edges = redrawnEdges(h);
+    COMPARE_POINTS(edges[0].points, (Points{{500, 220}, {650, 420}, {700, 420}, {500, 220}}), 0.3);
+    auto *pyramid = static_cast<TQShapeSquareParamid *>(h.shape());
+    const QPointF backRight(pyramid->corners[TQShapeSquareParamid::BackRight].x,
+                            pyramid->corners[TQShapeSquareParamid::BackRight].y);
+    COMPARE_POINTS((Points{backRight}), (Points{{380 + 50, 320}}), 0.01);
+    // The back edge joins the two back corners, wherever it is drawn.
+    bool found = false;
+    for (const SentEdge &edge : edges) {
+        for (int i = 1; i < int(edge.points.size()); ++i) {
+            const Points pair{edge.points[size_t(i - 1)], edge.points[size_t(i)]};
+            found = found || pointsDiffer(pair, Points{{380, 320}, backRight}, 0.3).isEmpty()
+                || pointsDiffer(pair, Points{backRight, {380, 320}}, 0.3).isEmpty();
+        }
+    }
+    QVERIFY(found);
 }
 
 void TestSolids::coneBase_data()
@@ -479,7 +508,7 @@ void TestSolids::coneBase()
     QFETCH(QRect, bounds);
 
     ShapeHarness h;
-    installed(h, 2404);
+    installFigure(h, 2404);
     dragControlPoint(h, 1, basePoint - h.controlPoints()[1], 3);
 
     QCOMPARE(h.shape()->bounds, bounds);
@@ -504,7 +533,7 @@ void TestSolids::coneBase()
 void TestSolids::cylinderRims()
 {
     ShapeHarness h;
-    installed(h, 2403);
+    installFigure(h, 2403);
     const Points corners = h.controlPoints();
     const std::vector<SentEdge> fresh = redrawnEdges(h);
     QCOMPARE(int(fresh.size()), 6);
@@ -542,7 +571,7 @@ void TestSolids::cylinderRims()
 void TestSolids::globe()
 {
     ShapeHarness h;
-    installed(h, 2402);
+    installFigure(h, 2402);
     // The circle's box, with the margin on the left and the top only.
     QCOMPARE(h.shape()->bounds, QRect(260, 80, 420, 420));
     QCOMPARE(h.shape()->bounds.x() + h.shape()->bounds.width(), 500 + 180);
@@ -597,7 +626,7 @@ void TestSolids::collapsedPoints()
     QFETCH(QPointF, at);
 
     ShapeHarness h;
-    installed(h, code);
+    installFigure(h, code);
     // Every control point onto one place, the last a hair away, as a drag
     // that piles them up leaves them.
     Points points(h.controlPoints().size(), at);
