@@ -14,7 +14,7 @@ constexpr float kBaseDepthShare = 0.15f;
 } // namespace
 
 TQShapeCone::TQShapeCone()
-    : TQShapeSolid(2404)
+    : TQShapeSolid(2404, 2)
 {
 }
 
@@ -55,29 +55,20 @@ void TQShapeCone::updateCorners()
     }
 }
 
-void TQShapeCone::updateBounds()
+std::vector<TQPointWF> TQShapeCone::boundingPoints()
 {
-    TQShapeGeneric::updateBounds();
-    if (vertices.size() <= 1) {
-        bounds = QRect(0, 0, 0, 0);
-        return;
-    }
     updateCorners();
     // The front of the base bulges below the line between its ends.
     const TQPointWF mid = midpointOf(leftEnd, rightEnd);
     const float h = pointDistance(apex, mid);
     const float w = pointDistance(leftEnd, rightEnd);
-    TQPointWF low = leftEnd;
-    if (h > 1) {
-        const float reach = w * kBaseDepthShare / h;
-        low = TQPointWF(mid.x + (mid.x - apex.x) * reach, mid.y + (mid.y - apex.y) * reach);
-    }
-    bounds = boundsOfPoints({apex, leftEnd, rightEnd, low});
+    const TQPointWF low = h > 1 ? beyond(mid, apex, w * kBaseDepthShare / h) : leftEnd;
+    return {apex, leftEnd, rightEnd, low};
 }
 
 void TQShapeCone::buildOutline(TQShapeOutline &outline, TQDrawManager *context)
 {
-    if (vertices.size() < 2)
+    if (!hasAllPoints())
         return;
     updateCorners();
     outline.space = TQShapeOutline::Canvas;

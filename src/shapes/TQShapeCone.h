@@ -11,7 +11,6 @@ class TQShapeCone : public TQShapeSolid
 public:
     TQShapeCone();
 
-    void updateBounds() override;
     // The apex.
     TQPointWF anchorPoint() const override;
     int redrawIntervalMs() const override;
@@ -27,6 +26,8 @@ public:
 protected:
     void placeVertices(TQDrawManager *context) override;
     void buildOutline(TQShapeOutline &outline, TQDrawManager *context) override;
+    // The apex, the base's ends and the lowest point of its front.
+    std::vector<TQPointWF> boundingPoints() override;
 
 private:
     void updateCorners();

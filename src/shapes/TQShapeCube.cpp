@@ -32,7 +32,7 @@ void TQShapeCube::adjustVertex(float dx, float dy)
 {
     // The move step recomputes the bounds after this; the handles stay where
     // the press found them.
-    if (vertices.size() < 3)
+    if (!hasAllPoints())
         return;
     if (selectedVertex == 1)
         dragDiagonalEnd(dx, dy);

@@ -44,7 +44,7 @@ TQShapeCuboid::TQShapeCuboid()
 }
 
 TQShapeCuboid::TQShapeCuboid(int type)
-    : TQShapeSolid(type)
+    : TQShapeSolid(type, 3)
     , corners{kOrigin, kOrigin, kOrigin, kOrigin, kOrigin, kOrigin, kOrigin, kOrigin}
 {
 }
@@ -60,7 +60,7 @@ void TQShapeCuboid::placeVertices(TQDrawManager *context)
 
 TQPointWF TQShapeCuboid::anchorPoint() const
 {
-    return vertices.size() > 2 ? midpointOf(vertices[0]->position, vertices[1]->position) : TQPointWF(0, 0);
+    return hasAllPoints() ? midpointOf(vertices[0]->position, vertices[1]->position) : TQPointWF(0, 0);
 }
 
 int TQShapeCuboid::redrawIntervalMs() const
@@ -83,19 +83,15 @@ void TQShapeCuboid::updateCorners()
     }
 }
 
-void TQShapeCuboid::updateBounds()
+std::vector<TQPointWF> TQShapeCuboid::boundingPoints()
 {
-    if (vertices.size() < 3) {
-        bounds = QRect(0, 0, 0, 0);
-        return;
-    }
     updateCorners();
-    bounds = boundsOfPoints({corners.begin(), corners.end()});
+    return {corners.begin(), corners.end()};
 }
 
 void TQShapeCuboid::buildOutline(TQShapeOutline &outline, TQDrawManager *)
 {
-    if (vertices.size() < 3)
+    if (!hasAllPoints())
         return;
     updateCorners();
     addEdge(outline, {corners[FrontTopLeft], corners[FrontTopRight], corners[FrontBottomRight],

@@ -18,7 +18,6 @@ public:
 
     TQShapeCuboid();
 
-    void updateBounds() override;
     // The middle of the front face.
     TQPointWF anchorPoint() const override;
     int redrawIntervalMs() const override;
@@ -33,6 +32,7 @@ protected:
     explicit TQShapeCuboid(int type);
     void placeVertices(TQDrawManager *context) override;
     void buildOutline(TQShapeOutline &outline, TQDrawManager *context) override;
+    std::vector<TQPointWF> boundingPoints() override;
 
 private:
     void updateCorners();

@@ -16,16 +16,10 @@ constexpr float kRimDepthShare = 0.15f;
 
 enum { TopLeft, TopRight, BottomRight, BottomLeft };
 
-// a + (a - b) x ratio.
-TQPointWF beyond(const TQPointWF &a, const TQPointWF &b, float ratio)
-{
-    return TQPointWF(a.x + (a.x - b.x) * ratio, a.y + (a.y - b.y) * ratio);
-}
-
 } // namespace
 
 TQShapeCylinder::TQShapeCylinder()
-    : TQShapeSolid(2403)
+    : TQShapeSolid(2403, 2)
     , boxCorners{kOrigin, kOrigin, kOrigin, kOrigin}
     , turnedCorners{kOrigin, kOrigin, kOrigin, kOrigin}
 {
@@ -41,7 +35,7 @@ void TQShapeCylinder::placeVertices(TQDrawManager *context)
 
 TQPointWF TQShapeCylinder::anchorPoint() const
 {
-    return vertices.size() > 1 ? meanOfVertices(2) : TQPointWF(0, 0);
+    return hasAllPoints() ? meanOfVertices(2) : TQPointWF(0, 0);
 }
 
 int TQShapeCylinder::redrawIntervalMs() const
@@ -59,12 +53,8 @@ void TQShapeCylinder::updateCorners()
         turnedCorners[i] = rotatePointAround(boxCorners[i], a, angle);
 }
 
-void TQShapeCylinder::updateBounds()
+std::vector<TQPointWF> TQShapeCylinder::boundingPoints()
 {
-    if (vertices.size() <= 1) {
-        bounds = QRect(0, 0, 0, 0);
-        return;
-    }
     updateCorners();
     const TQPointWF top = midpointOf(turnedCorners[TopLeft], turnedCorners[TopRight]);
     const TQPointWF bottom = midpointOf(turnedCorners[BottomLeft], turnedCorners[BottomRight]);
@@ -79,12 +69,12 @@ void TQShapeCylinder::updateBounds()
     std::vector<TQPointWF> points(turnedCorners.begin(), turnedCorners.end());
     points.push_back(above);
     points.push_back(below);
-    bounds = boundsOfPoints(points);
+    return points;
 }
 
 void TQShapeCylinder::buildOutline(TQShapeOutline &outline, TQDrawManager *context)
 {
-    if (vertices.size() < 2)
+    if (!hasAllPoints())
         return;
     updateCorners();
     outline.space = TQShapeOutline::Canvas;

@@ -13,7 +13,6 @@ class TQShapeCylinder : public TQShapeSolid
 public:
     TQShapeCylinder();
 
-    void updateBounds() override;
     // The middle of the box.
     TQPointWF anchorPoint() const override;
     int redrawIntervalMs() const override;
@@ -26,6 +25,8 @@ public:
 protected:
     void placeVertices(TQDrawManager *context) override;
     void buildOutline(TQShapeOutline &outline, TQDrawManager *context) override;
+    // The box's corners and the points where the rims bulge out beyond it.
+    std::vector<TQPointWF> boundingPoints() override;
 
 private:
     void updateCorners();

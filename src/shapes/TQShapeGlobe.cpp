@@ -23,7 +23,7 @@ int truncatedPixel(double v)
 } // namespace
 
 TQShapeGlobe::TQShapeGlobe()
-    : TQShapeSolid(2402)
+    : TQShapeSolid(2402, 2)
 {
 }
 
@@ -48,7 +48,7 @@ int TQShapeGlobe::redrawIntervalMs() const
 
 void TQShapeGlobe::updateBounds()
 {
-    if (vertices.size() < 2) {
+    if (!hasAllPoints()) {
         bounds = QRect(0, 0, 0, 0);
         return;
     }
@@ -61,7 +61,7 @@ void TQShapeGlobe::updateBounds()
 
 void TQShapeGlobe::buildOutline(TQShapeOutline &outline, TQDrawManager *context)
 {
-    if (vertices.size() < 2)
+    if (!hasAllPoints())
         return;
     outline.space = TQShapeOutline::Canvas;
     const TQPointWF g = TQShapeOutline::canvasPoint(*context, vertices[0]->position);

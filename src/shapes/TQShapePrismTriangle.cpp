@@ -19,7 +19,7 @@ TQPointWF shifted(const TQPointWF &p, const TQPointWF &from, const TQPointWF &to
 } // namespace
 
 TQShapePrismTriangle::TQShapePrismTriangle()
-    : TQShapeSolid(2406)
+    : TQShapeSolid(2406, 4)
     , corners{kOrigin, kOrigin, kOrigin, kOrigin, kOrigin, kOrigin}
 {
 }
@@ -37,7 +37,7 @@ void TQShapePrismTriangle::placeVertices(TQDrawManager *context)
 
 TQPointWF TQShapePrismTriangle::anchorPoint() const
 {
-    return vertices.size() > 3 ? meanOfVertices(3) : TQPointWF(0, 0);
+    return hasAllPoints() ? meanOfVertices(3) : TQPointWF(0, 0);
 }
 
 void TQShapePrismTriangle::updateCorners()
@@ -54,19 +54,15 @@ void TQShapePrismTriangle::updateCorners()
     k2 = !isNotEnclosedCorner(corners[B2], corners[B0], corners[B1], corners[T1]);
 }
 
-void TQShapePrismTriangle::updateBounds()
+std::vector<TQPointWF> TQShapePrismTriangle::boundingPoints()
 {
-    if (vertices.size() < 4) {
-        bounds = QRect(0, 0, 0, 0);
-        return;
-    }
     updateCorners();
-    bounds = boundsOfPoints({corners.begin(), corners.end()});
+    return {corners.begin(), corners.end()};
 }
 
 void TQShapePrismTriangle::buildOutline(TQShapeOutline &outline, TQDrawManager *)
 {
-    if (vertices.size() < 4)
+    if (!hasAllPoints())
         return;
     updateCorners();
     addEdge(outline, {corners[B0], corners[B1], corners[T1], corners[T0], corners[B0]});
@@ -81,7 +77,7 @@ void TQShapePrismTriangle::adjustVertex(float dx, float dy)
 {
     // The move step recomputes the bounds after this; the handles stay where
     // the press found them.
-    if (vertices.size() < 4 || selectedVertex < 0 || selectedVertex >= int(vertices.size()))
+    if (!hasAllPoints() || selectedVertex < 0 || selectedVertex >= int(vertices.size()))
         return;
     const auto dragged = [dx, dy](TQVertex *v) {
         v->position = TQPointWF(v->pressPosition.x + dx, v->pressPosition.y + dy);

@@ -17,7 +17,6 @@ public:
 
     TQShapePrismTriangle();
 
-    void updateBounds() override;
     // The centroid of the base.
     TQPointWF anchorPoint() const override;
     void adjustVertex(float dx, float dy) override;
@@ -32,6 +31,7 @@ public:
 protected:
     void placeVertices(TQDrawManager *context) override;
     void buildOutline(TQShapeOutline &outline, TQDrawManager *context) override;
+    std::vector<TQPointWF> boundingPoints() override;
 
 private:
     void updateCorners();

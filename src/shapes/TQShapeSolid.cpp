@@ -14,9 +14,20 @@ constexpr double kFullTurnHigh = 6.346017160251382;
 
 } // namespace
 
-TQShapeSolid::TQShapeSolid(int type)
+TQShapeSolid::TQShapeSolid(int type, size_t pointCount)
     : TQShapeGeneric(type, true, false, false, true)
+    , mPointCount(pointCount)
 {
+}
+
+void TQShapeSolid::updateBounds()
+{
+    bounds = hasAllPoints() ? boundsOfPoints(boundingPoints()) : QRect(0, 0, 0, 0);
+}
+
+std::vector<TQPointWF> TQShapeSolid::boundingPoints()
+{
+    return vertexPositions();
 }
 
 bool TQShapeSolid::isFillable() const
@@ -39,6 +50,11 @@ bool TQShapeSolid::pointInTriangle(const TQPointWF &p, const TQPointWF &a, const
         return true;
     const double s = angleAtVertex(a, p, b) + angleAtVertex(b, p, c) + angleAtVertex(c, p, a);
     return kFullTurnLow < s && s < kFullTurnHigh;
+}
+
+TQPointWF TQShapeSolid::beyond(const TQPointWF &a, const TQPointWF &b, float ratio)
+{
+    return TQPointWF(a.x + (a.x - b.x) * ratio, a.y + (a.y - b.y) * ratio);
 }
 
 void TQShapeSolid::addEdge(TQShapeOutline &outline, const std::vector<TQPointWF> &points, bool hidden)

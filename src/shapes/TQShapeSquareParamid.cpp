@@ -30,7 +30,7 @@ int diagonalNeighbour(int i)
 } // namespace
 
 TQShapeSquareParamid::TQShapeSquareParamid()
-    : TQShapeSolid(2407)
+    : TQShapeSolid(2407, 4)
     , corners{kOrigin, kOrigin, kOrigin, kOrigin, kOrigin}
     , ring{kOrigin, kOrigin, kOrigin, kOrigin}
 {
@@ -74,14 +74,10 @@ void TQShapeSquareParamid::updateCorners()
     ring = {corners[FrontLeft], corners[FrontRight], corners[BackRight], corners[BackLeft]};
 }
 
-void TQShapeSquareParamid::updateBounds()
+std::vector<TQPointWF> TQShapeSquareParamid::boundingPoints()
 {
-    if (vertices.size() < 4) {
-        bounds = QRect(0, 0, 0, 0);
-        return;
-    }
     updateCorners();
-    bounds = boundsOfPoints({corners.begin(), corners.end()});
+    return {corners.begin(), corners.end()};
 }
 
 bool TQShapeSquareParamid::isHiddenCorner(int x) const
@@ -123,7 +119,7 @@ void TQShapeSquareParamid::addBackEdges(TQShapeOutline &outline) const
 
 void TQShapeSquareParamid::buildOutline(TQShapeOutline &outline, TQDrawManager *)
 {
-    if (vertices.size() < 4)
+    if (!hasAllPoints())
         return;
     updateCorners();
     addEdge(outline, {corners[Apex], corners[FrontLeft], corners[FrontRight], corners[Apex]});

@@ -18,7 +18,6 @@ public:
 
     TQShapeSquareParamid();
 
-    void updateBounds() override;
     // The apex.
     TQPointWF anchorPoint() const override;
     int redrawIntervalMs() const override;
@@ -31,6 +30,7 @@ public:
 protected:
     void placeVertices(TQDrawManager *context) override;
     void buildOutline(TQShapeOutline &outline, TQDrawManager *context) override;
+    std::vector<TQPointWF> boundingPoints() override;
 
 private:
     void updateCorners();

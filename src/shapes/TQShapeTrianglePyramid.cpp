@@ -6,7 +6,7 @@
 #include "shapes/TQVertex.h"
 
 TQShapeTrianglePyramid::TQShapeTrianglePyramid()
-    : TQShapeSolid(2405)
+    : TQShapeSolid(2405, 4)
 {
 }
 
@@ -27,7 +27,7 @@ int TQShapeTrianglePyramid::redrawIntervalMs() const
 
 TQPointWF TQShapeTrianglePyramid::anchorPoint() const
 {
-    if (vertices.size() < 4)
+    if (!hasAllPoints())
         return TQPointWF(0, 0);
     size_t topmost = 0;
     float x = 0;
@@ -45,7 +45,7 @@ TQPointWF TQShapeTrianglePyramid::anchorPoint() const
 
 void TQShapeTrianglePyramid::buildOutline(TQShapeOutline &outline, TQDrawManager *)
 {
-    if (vertices.size() < 4)
+    if (!hasAllPoints())
         return;
     const TQPointWF p[4] = {vertices[0]->position, vertices[1]->position, vertices[2]->position,
                             vertices[3]->position};
