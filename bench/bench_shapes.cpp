@@ -106,7 +106,7 @@ int main(int argc, char **argv)
 
     std::printf("Move events while dragging a figure (%d moves x %d runs, a move every %lld ms of the clock)\n",
                 kMovesPerRun, kRuns, static_cast<long long>(kFrameMs));
-    std::printf("%-28s %6s %12s %12s %14s\n", "figure", "code", "median ms", "worst ms", "actions sent");
+    std::printf("%-28s %6s %12s %12s %14s\n", "figure", "code", "median ms", "worst ms", "sent per drag");
     for (const Figure &figure : figures()) {
         TQShapeAbstract *probe = createShape(figure.code, figure.params);
         if (!probe) {
