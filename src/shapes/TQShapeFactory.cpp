@@ -5,19 +5,26 @@
 #include "shapes/TQShapeBigParantheses.h"
 #include "shapes/TQShapeBrackets.h"
 #include "shapes/TQShapeCircle.h"
+#include "shapes/TQShapeCone.h"
+#include "shapes/TQShapeCube.h"
+#include "shapes/TQShapeCuboid.h"
 #include "shapes/TQShapeCurve.h"
+#include "shapes/TQShapeCylinder.h"
 #include "shapes/TQShapeEllipse.h"
 #include "shapes/TQShapeFillArrow.h"
 #include "shapes/TQShapeFourEdged.h"
 #include "shapes/TQShapeGeneric.h"
+#include "shapes/TQShapeGlobe.h"
 #include "shapes/TQShapeLine.h"
 #include "shapes/TQShapeParalleogram.h"
 #include "shapes/TQShapePartialCircle.h"
 #include "shapes/TQShapePoint.h"
 #include "shapes/TQShapePolygon.h"
+#include "shapes/TQShapePrismTriangle.h"
 #include "shapes/TQShapeRectangle.h"
 #include "shapes/TQShapeRhombus.h"
 #include "shapes/TQShapeSquare.h"
+#include "shapes/TQShapeSquareParamid.h"
 #include "shapes/TQShapeTabular.h"
 #include "shapes/TQShapeTrapezoid.h"
 #include "shapes/TQShapeTrapezoidIsosceles.h"
@@ -27,6 +34,7 @@
 #include "shapes/TQShapeTriangleFixedAngle.h"
 #include "shapes/TQShapeTriangleIsosceles.h"
 #include "shapes/TQShapeTriangleIsoscelesRight.h"
+#include "shapes/TQShapeTrianglePyramid.h"
 #include "shapes/TQShapeTriangleRight.h"
 
 namespace {
@@ -81,14 +89,14 @@ constexpr ShapeKind kShapeKinds[] = {
     {2315, 2315, "TQShapeCircle", &makeShape<TQShapeCircle>},
     {2316, 2316, "TQShapePartialCircle", &makeShape<TQShapePartialCircle>},
     {2317, 2317, "TQShapeEllipse", &makeShape<TQShapeEllipse>},
-    {2400, 2400, "TQShapeCuboid", nullptr},
-    {2401, 2401, "TQShapeCube", nullptr},
-    {2402, 2402, "TQShapeGlobe", nullptr},
-    {2403, 2403, "TQShapeCylinder", nullptr},
-    {2404, 2404, "TQShapeCone", nullptr},
-    {2405, 2405, "TQShapeTrianglePyramid", nullptr},
-    {2406, 2406, "TQShapePrismTriangle", nullptr},
-    {2407, 2407, "TQShapeSquareParamid", nullptr},
+    {2400, 2400, "TQShapeCuboid", &makeShape<TQShapeCuboid>},
+    {2401, 2401, "TQShapeCube", &makeShape<TQShapeCube>},
+    {2402, 2402, "TQShapeGlobe", &makeShape<TQShapeGlobe>},
+    {2403, 2403, "TQShapeCylinder", &makeShape<TQShapeCylinder>},
+    {2404, 2404, "TQShapeCone", &makeShape<TQShapeCone>},
+    {2405, 2405, "TQShapeTrianglePyramid", &makeShape<TQShapeTrianglePyramid>},
+    {2406, 2406, "TQShapePrismTriangle", &makeShape<TQShapePrismTriangle>},
+    {2407, 2407, "TQShapeSquareParamid", &makeShape<TQShapeSquareParamid>},
     // Function graphs and the physics and chemistry pictures.
     {2500, 2518, "TQShapeAnalyticals", nullptr},
     {3000, 4062, "TQShapeFloatingImage", nullptr},

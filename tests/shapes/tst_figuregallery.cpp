@@ -1,6 +1,7 @@
-// Every figure of the plane-geometry set and the table: what each does before
-// it has control points, and a gallery of all of them as the students' board
-// shows them (saved as a picture to look at).
+// Every figure of the plane-geometry set, the table and the solids: what each
+// does before it has control points, and a gallery of the plane figures as the
+// students' board shows them; then a contact sheet of every figure the
+// factory makes, at its starting place (both saved as pictures to look at).
 #include "ActionPicture.h"
 #include "FigureTouches.h"
 #include "ShapeHarness.h"
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -18,6 +20,29 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 
 const std::vector<int> kCodes{2306, 2307, 2308, 2309, 2310, 2311, 2312, 2313, 2315, 2316, 2317, 2101};
+const std::vector<int> kSolidCodes{2400, 2401, 2402, 2403, 2404, 2405, 2406, 2407};
+
+// The board-region tools and the pictures draw what they are given, not
+// lines of their own.
+bool drawsPicture(int code)
+{
+    return code <= 102 || code == 2100 || code >= 3000;
+}
+
+// Every code the factory makes a figure for, in order. Of the picture codes
+// only the two ends: the codes between differ only in the picture given.
+std::vector<int> madeCodes()
+{
+    std::vector<int> codes;
+    for (int code = 0; code <= 4100; ++code) {
+        if (code > 3000 && code < 4062)
+            continue;
+        std::unique_ptr<TQShapeAbstract> shape(createShape(code, TQShapeParams()));
+        if (shape)
+            codes.push_back(code);
+    }
+    return codes;
+}
 
 // Painted pixels of the picture, not white.
 int paintedPixels(const QImage &image)
@@ -40,13 +65,16 @@ private slots:
     void withoutControlPoints_data();
     void withoutControlPoints();
     void gallery();
+    void contactSheet();
 };
 
 void TestFigureGallery::withoutControlPoints_data()
 {
     QTest::addColumn<int>("code");
-    for (int code : kCodes)
-        QTest::newRow(shapeClassForCode(code)) << code;
+    for (const std::vector<int> &codes : {kCodes, kSolidCodes}) {
+        for (int code : codes)
+            QTest::newRow(shapeClassForCode(code)) << code;
+    }
 }
 
 void TestFigureGallery::withoutControlPoints()
@@ -114,6 +142,50 @@ void TestFigureGallery::gallery()
     }
     painter.end();
     QVERIFY(!saveTestPicture(gallery, "figure_gallery").isEmpty());
+}
+
+void TestFigureGallery::contactSheet()
+{
+    const std::vector<int> codes = madeCodes();
+    // The solids at least; the other families as far as they are built.
+    for (int code : kSolidCodes)
+        QVERIFY(std::find(codes.begin(), codes.end(), code) != codes.end());
+    // Large enough that the dotted edges show as dots.
+    constexpr int kColumns = 8;
+    const QSize tile(400, 256);
+    QImage sheet(tile.width() * kColumns, tile.height() * int((codes.size() + kColumns - 1) / kColumns),
+                 QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    QFont font = painter.font();
+    font.setPixelSize(14);
+    painter.setFont(font);
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const int code = codes[i];
+        TQShapeParams params;
+        params.rows = 3;
+        params.columns = 4;
+        params.edgeCount = 6;
+        params.angleA = float(50 * kPi / 180);
+        params.angleB = float(60 * kPi / 180);
+        params.rect = QRect(300, 200, 400, 240);
+        ShapeHarness h;
+        h.install(createShape(code, params));
+        QVERIFY2(h.shape(), shapeClassForCode(code));
+        QCOMPARE(h.shape()->type, code);
+
+        const QImage students = renderActions(h.board.services.sentActions, QSize(1000, 640));
+        if (!drawsPicture(code))
+            QVERIFY2(paintedPixels(students) > 100, qPrintable(QString::number(code)));
+        const QPoint at(int(i % kColumns) * tile.width(), int(i / kColumns) * tile.height());
+        painter.drawImage(QRect(at, tile), students.scaled(tile, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.setPen(Qt::darkGray);
+        painter.drawRect(QRect(at, tile).adjusted(0, 0, -1, -1));
+        painter.setPen(Qt::blue);
+        painter.drawText(at + QPoint(6, 16), QString("%1 %2").arg(code).arg(shapeClassForCode(code)));
+    }
+    painter.end();
+    QVERIFY(!saveTestPicture(sheet, "shape_contact_sheet").isEmpty());
 }
 
 QTEST_MAIN(TestFigureGallery)

@@ -35,6 +35,8 @@ const QStringList kBuiltClasses = {
     "TQShapeTabular", "TQShapeTrapezoid", "TQShapeTrapezoidIsosceles", "TQShapeTrapezoidRight", "TQShapeTriangle",
     "TQShapeTriangleEqualLateral", "TQShapeTriangleFixedAngle", "TQShapeTriangleIsosceles",
     "TQShapeTriangleIsoscelesRight", "TQShapeTriangleRight",
+    "TQShapeCuboid", "TQShapeCube", "TQShapeGlobe", "TQShapeCylinder", "TQShapeCone", "TQShapeTrianglePyramid",
+    "TQShapePrismTriangle", "TQShapeSquareParamid",
 };
 
 } // namespace
@@ -76,8 +78,12 @@ void TestShapeFactory::classOfCode_data()
     QTest::newRow("2310") << 2310 << "TQShapeParalleogram";
     QTest::newRow("2314") << 2314 << "TQShapePolygon";
     QTest::newRow("2316") << 2316 << "TQShapePartialCircle";
+    QTest::newRow("2400") << 2400 << "TQShapeCuboid";
+    QTest::newRow("2401") << 2401 << "TQShapeCube";
     QTest::newRow("2402") << 2402 << "TQShapeGlobe";
+    QTest::newRow("2403") << 2403 << "TQShapeCylinder";
     QTest::newRow("2404") << 2404 << "TQShapeCone";
+    QTest::newRow("2405") << 2405 << "TQShapeTrianglePyramid";
     QTest::newRow("2406") << 2406 << "TQShapePrismTriangle";
     QTest::newRow("2407") << 2407 << "TQShapeSquareParamid";
     QTest::newRow("2500") << 2500 << "TQShapeAnalyticals";
