@@ -44,7 +44,6 @@
 #include <QScreen>
 #include <QtTest>
 
-#include <algorithm>
 #include <memory>
 #include <typeinfo>
 
@@ -418,12 +417,20 @@ void TestBoardExchange::pastedPictureReachesStudents()
     QTRY_VERIFY_WITH_TIMEOUT(drawingRecords(*m_watcher).filter(url).size() == 1, 5000);
     const QString image = drawingRecords(*m_watcher).filter(url).first();
     const QStringList fields = image.mid(1, image.size() - 2).split(',');
-    const QRegularExpression save(QStringLiteral("^\\[%1,2,501,\\d+,0,10001,\\d+\\]$").arg(fields.at(0).toInt() + 1));
+    const QRegularExpression save(
+        QStringLiteral("^\\[%1,2,501,\\d+,0,10001,\\d+\\]$").arg(fields.at(0).toInt() + 1));
     QTRY_VERIFY(save.match(drawingRecords(*m_watcher).last()).hasMatch());
     QCOMPARE(fields.at(1), QStringLiteral("10"));
     // Canvas, size and place in quarter pixels.
     QCOMPARE(fields.mid(5, 4), (QStringList{"3280", "2080", "640", "400"}));
     QCOMPARE(fields.mid(16, 2), (QStringList{"2480", "1320"}));
+
+    // And the teacher sees it there: the picture's pixel (80, 50), within
+    // what JPG keeps.
+    const auto near = [](QColor a, QColor b) {
+        return qAbs(a.red() - b.red()) < 16 && qAbs(a.green() - b.green()) < 16 && qAbs(a.blue() - b.blue()) < 16;
+    };
+    QTRY_VERIFY(near(boardPicture().pixelColor(700, 380), QColor(120, 140, 200)));
 }
 
 void TestBoardExchange::lateStudentRebuildsHistory()
