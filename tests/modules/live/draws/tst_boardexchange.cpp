@@ -140,6 +140,7 @@ private slots:
     void cleanupTestCase();
 
     void teacherStrokeReachesStudents();
+    void studentStrokeDrawnAndRelayed_data();
     void studentStrokeDrawnAndRelayed();
     void pastedPictureReachesStudents();
     void lateStudentRebuildsHistory();
@@ -329,40 +330,68 @@ void TestBoardExchange::teacherStrokeReachesStudents()
     QTRY_COMPARE(drawingRecords(*m_watcher), expected);
 }
 
+void TestBoardExchange::studentStrokeDrawnAndRelayed_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("top");
+    // The student's numbering goes on from one stroke to the next; a board
+    // twice as wide as the teacher's is drawn at half its size.
+    QTest::newRow("board as wide") << 1 << 0 << 200;
+    QTest::newRow("board twice as wide") << 2 << 2 << 340;
+}
+
 void TestBoardExchange::studentStrokeDrawnAndRelayed()
 {
+    QFETCH(int, scale);
+    QFETCH(int, first);
+    QFETCH(int, top);
     const QImage before = boardPicture();
     const int relayedBefore = drawingRecords(*m_watcher).size();
     const int history = TQDataModelBean::m_pOngoingCourse->getDrawingActionCount();
+    int lastSave = history - 1;
+    while (lastSave >= 0 && !historyAt<TQDrawingActionSave>(lastSave))
+        --lastSave;
 
-    // A red V from (200,200) down to (400,300) and up to (600,200), in the
-    // student's own numbering, then its save.
-    QCOMPARE(m_writer->sendEnvelope(QStringLiteral("[0,0,501,0,0,0,3280,2080,3,1,0,42,0,5,FF0000FF,0,"
-                                                   "(800,800,0),(1600,1200,0),(2400,800,0)],[1,2,501,0,0,42,5]"),
-                                    0),
-             0);
+    // A red V on the teacher's board from (200,top) down to (400,top+100)
+    // and up to (600,top), written on the student's board in its quarter
+    // pixels, then its save.
+    const int q = 4 * scale;
+    const auto lineText = [&](int index, int strokeId) {
+        return QStringLiteral("[%1,0,501,0,0,0,%2,%3,3,1,0,42,0,%4,FF0000FF,0,")
+                   .arg(index)
+                   .arg(3280 * scale)
+                   .arg(2080 * scale)
+                   .arg(strokeId)
+               + QStringLiteral("(%1,%2,0),(%3,%4,0),(%5,%2,0)]")
+                     .arg(200 * q)
+                     .arg(top * q)
+                     .arg(400 * q)
+                     .arg((top + 100) * q)
+                     .arg(600 * q);
+    };
+    QCOMPARE(m_writer->sendEnvelope(lineText(first, 5) + QStringLiteral(",[%1,2,501,0,0,42,5]").arg(first + 1), 0), 0);
     QTRY_COMPARE(drawingRecords(*m_watcher).size(), relayedBefore + 2);
 
     // Re-sent under the teacher's numbering, the line still the student's,
-    // with a stroke id of the teacher's board; the save is the teacher's.
-    const auto *line = historyAt<TQDrawingActionLine>(history);
-    const auto *save = historyAt<TQDrawingActionSave>(history + 1);
-    QVERIFY(line && save);
-    QVERIFY(line->strokeId != 5);
-    const QStringList relayed = drawingRecords(*m_watcher).mid(relayedBefore);
-    QCOMPARE(relayed,
-             (QStringList{QStringLiteral("[%1,0,501,0,0,0,3280,2080,3,1,0,42,0,%2,FF0000FF,0,"
-                                         "(800,800,0),(1600,1200,0),(2400,800,0)]")
-                              .arg(history)
-                              .arg(line->strokeId),
-                          QStringLiteral("[%1,2,501,2,0,10001,%2]").arg(history + 1).arg(line->strokeId)}));
+    // with a stroke id of the teacher's board; the save is the teacher's and
+    // names the snapshot before it.
+    const auto *relayedLine = historyAt<TQDrawingActionLine>(history);
+    QVERIFY(relayedLine && historyAt<TQDrawingActionSave>(history + 1));
+    QVERIFY(relayedLine->strokeId != 5);
+    QCOMPARE(drawingRecords(*m_watcher).mid(relayedBefore),
+             (QStringList{lineText(history, relayedLine->strokeId),
+                          QStringLiteral("[%1,2,501,%2,0,10001,%3]")
+                              .arg(history + 1)
+                              .arg(lastSave)
+                              .arg(relayedLine->strokeId)}));
 
     // Drawn where the student drew it: red near each segment's middle, the
     // change kept within the V's box.
     QImage after;
-    QTRY_VERIFY((after = boardPicture(), redNear(after, QPoint(300, 250))));
-    QVERIFY(redNear(after, QPoint(500, 250)));
-    QVERIFY(!redNear(after, QPoint(400, 200)));
+    QTRY_VERIFY((after = boardPicture(), redNear(after, QPoint(300, top + 50))));
+    QVERIFY(redNear(after, QPoint(500, top + 50)));
+    QVERIFY(!redNear(after, QPoint(400, top)));
     QImage changed(after.size(), QImage::Format_ARGB32);
     changed.fill(Qt::transparent);
     const QImage b = before.convertToFormat(QImage::Format_ARGB32);
@@ -374,7 +403,7 @@ void TestBoardExchange::studentStrokeDrawnAndRelayed()
         }
     }
     const QRect bounds = paintedBounds(changed);
-    QVERIFY2(QRect(190, 190, 420, 120).contains(bounds),
+    QVERIFY2(QRect(190, top - 10, 420, 120).contains(bounds),
              qPrintable(QStringLiteral("%1,%2 %3x%4").arg(bounds.x()).arg(bounds.y()).arg(bounds.width())
                             .arg(bounds.height())));
 }
@@ -471,10 +500,10 @@ void TestBoardExchange::lateStudentRebuildsHistory()
     for (int i = 0; i < count; ++i)
         teacher << historyText(i);
     // The teacher's stroke (its second piece merged into the first, leaving
-    // an empty place) and save, the student's stroke and save, the picture
-    // and its save.
-    QCOMPARE(count, 7);
-    QCOMPARE(rebuilt.keys(), (QList<int>{0, 1, 2, 3, 4, 5, 6}));
+    // an empty place) and save, the student's two strokes and saves, the
+    // picture and its save.
+    QCOMPARE(count, 9);
+    QCOMPARE(rebuilt.keys(), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
     QCOMPARE(QStringList(rebuilt.values()), teacher);
 
     const QImage board = boardPicture();
