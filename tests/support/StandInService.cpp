@@ -350,21 +350,30 @@ StandInService::StandInService(QObject *parent) : QObject(parent), m_fixtureRoot
 StandInService::~StandInService()
 {
     if (m_thread) {
-        QMetaObject::invokeMethod(m_listener, [listener = m_listener] { delete listener; }, Qt::BlockingQueuedConnection);
+        // The thread deletes its listener and connections as it finishes.
+        m_listener->deleteLater();
         m_thread->quit();
         m_thread->wait();
         delete m_thread;
+        // Pairs with the server thread's last answer, which QThread::wait
+        // does in a way thread checkers cannot see.
+        std::lock_guard<std::mutex> lock(m_mutex);
     }
 }
 
 bool StandInService::listen(quint16 port)
 {
     if (!m_thread) {
+        // The first listen happens here, before the thread starts, so that
+        // nothing crosses to it but through its start.
+        m_listener = new StandInListener(this);
+        const bool ok = m_listener->listen(QHostAddress::LocalHost, port);
+        m_port = m_listener->serverPort();
         m_thread = new QThread;
         m_thread->setObjectName(QStringLiteral("StandInService"));
-        m_listener = new StandInListener(this);
         m_listener->moveToThread(m_thread);
         m_thread->start();
+        return ok;
     }
     bool ok = false;
     QMetaObject::invokeMethod(
@@ -394,25 +403,25 @@ QString StandInService::normalise(const QString &path)
 
 void StandInService::setReply(const QString &path, const Reply &reply)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_standing.insert(normalise(path), reply);
 }
 
 void StandInService::queueReply(const QString &path, const Reply &reply)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_queued[normalise(path)].append(reply);
 }
 
 void StandInService::setHandler(const QString &path, const Handler &handler)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_handlers.insert(normalise(path), handler);
 }
 
 void StandInService::clearReplies()
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_queued.clear();
     m_standing.clear();
     m_handlers.clear();
@@ -420,7 +429,7 @@ void StandInService::clearReplies()
 
 void StandInService::setFixtureRoot(const QString &dir)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_fixtureRoot = dir;
 }
 
@@ -431,13 +440,13 @@ QString StandInService::defaultFixtureRoot()
 
 QList<StandInService::Request> StandInService::requests() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_requests;
 }
 
 QList<StandInService::Request> StandInService::requestsTo(const QString &path) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     QList<Request> found;
     for (const Request &request : m_requests) {
         if (request.path == normalise(path))
@@ -448,7 +457,7 @@ QList<StandInService::Request> StandInService::requestsTo(const QString &path) c
 
 void StandInService::clearRequests()
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_requests.clear();
 }
 
@@ -462,7 +471,7 @@ StandInService::Reply StandInService::answer(const Request &request)
     Handler handler;
     QString fixtureRoot;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         m_requests.append(request);
         auto queued = m_queued.find(request.path);
         if (queued != m_queued.end() && !queued->isEmpty()) {

@@ -4,13 +4,13 @@
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QPair>
 #include <QString>
 #include <QUrlQuery>
 
 #include <functional>
+#include <mutex>
 
 class QThread;
 class StandInListener;
@@ -115,7 +115,8 @@ private:
     QThread *m_thread = nullptr;
     StandInListener *m_listener = nullptr;
     quint16 m_port = 0;
-    mutable QMutex m_mutex;
+    // std::mutex rather than QMutex: ThreadSanitizer sees it.
+    mutable std::mutex m_mutex;
     QList<Request> m_requests;
     QHash<QString, QList<Reply>> m_queued;
     QHash<QString, Reply> m_standing;
