@@ -2,9 +2,11 @@
 
 #include "shapes/TQShapeAngle.h"
 #include "shapes/TQShapeArrow.h"
+#include "shapes/TQShapeAxisLine.h"
 #include "shapes/TQShapeBigParantheses.h"
 #include "shapes/TQShapeBrackets.h"
 #include "shapes/TQShapeCircle.h"
+#include "shapes/TQShapeCoordinates.h"
 #include "shapes/TQShapeCurve.h"
 #include "shapes/TQShapeEllipse.h"
 #include "shapes/TQShapeFillArrow.h"
@@ -17,6 +19,7 @@
 #include "shapes/TQShapePolygon.h"
 #include "shapes/TQShapeRectangle.h"
 #include "shapes/TQShapeRhombus.h"
+#include "shapes/TQShapeRightCoordinate.h"
 #include "shapes/TQShapeSquare.h"
 #include "shapes/TQShapeTabular.h"
 #include "shapes/TQShapeTrapezoid.h"
@@ -55,9 +58,9 @@ constexpr ShapeKind kShapeKinds[] = {
     {1007, 1008, "TQShapeBrackets", &makeShape<TQShapeBrackets>},
     {1009, 1009, "TQShapeCurve", &makeShape<TQShapeCurve>},
     {1010, 1016, "TQShapeFillArrow", &makeShape<TQShapeFillArrow>},
-    {2000, 2001, "TQShapeAxisLine", nullptr},
-    {2002, 2005, "TQShapeCoordinates", nullptr},
-    {2006, 2009, "TQShapeRightCoordinate", nullptr},
+    {2000, 2001, "TQShapeAxisLine", &makeShape<TQShapeAxisLine>},
+    {2002, 2005, "TQShapeCoordinates", &makeShape<TQShapeCoordinates>},
+    {2006, 2009, "TQShapeRightCoordinate", &makeShape<TQShapeRightCoordinate>},
     {2100, 2100, "TQShapeFloatingImage", nullptr},
     {2101, 2101, "TQShapeTabular", &makeShape<TQShapeTabular>},
     {2200, 2200, "TQShapePoint", &makeShape<TQShapePoint>},
