@@ -1,6 +1,7 @@
 #include "shapes/TQShapeFactory.h"
 
 #include "shapes/TQShapeAngle.h"
+#include "shapes/TQShapeAnalyticals.h"
 #include "shapes/TQShapeArrow.h"
 #include "shapes/TQShapeAxisLine.h"
 #include "shapes/TQShapeBigParantheses.h"
@@ -93,7 +94,7 @@ constexpr ShapeKind kShapeKinds[] = {
     {2406, 2406, "TQShapePrismTriangle", nullptr},
     {2407, 2407, "TQShapeSquareParamid", nullptr},
     // Function graphs and the physics and chemistry pictures.
-    {2500, 2518, "TQShapeAnalyticals", nullptr},
+    {2500, 2518, "TQShapeAnalyticals", &makeShape<TQShapeAnalyticals>},
     {3000, 4062, "TQShapeFloatingImage", nullptr},
 };
 
