@@ -8,9 +8,11 @@
 #include "shapes/TQShapeBrackets.h"
 #include "shapes/TQShapeCircle.h"
 #include "shapes/TQShapeCoordinates.h"
+#include "shapes/TQShapeCuttingBox.h"
 #include "shapes/TQShapeCurve.h"
 #include "shapes/TQShapeEllipse.h"
 #include "shapes/TQShapeFillArrow.h"
+#include "shapes/TQShapeFloatingImage.h"
 #include "shapes/TQShapeFourEdged.h"
 #include "shapes/TQShapeGeneric.h"
 #include "shapes/TQShapeLine.h"
@@ -52,8 +54,8 @@ struct ShapeKind
 };
 
 constexpr ShapeKind kShapeKinds[] = {
-    {100, 101, "TQShapeCuttingBox", nullptr},
-    {102, 102, "TQShapeFloatingImage", nullptr},
+    {100, 101, "TQShapeCuttingBox", &makeShape<TQShapeCuttingBox>},
+    {102, 102, "TQShapeFloatingImage", &makeShape<TQShapeFloatingImage>},
     {1000, 1004, "TQShapeArrow", &makeShape<TQShapeArrow>},
     {1005, 1006, "TQShapeBigParantheses", &makeShape<TQShapeBigParantheses>},
     {1007, 1008, "TQShapeBrackets", &makeShape<TQShapeBrackets>},
@@ -62,7 +64,7 @@ constexpr ShapeKind kShapeKinds[] = {
     {2000, 2001, "TQShapeAxisLine", &makeShape<TQShapeAxisLine>},
     {2002, 2005, "TQShapeCoordinates", &makeShape<TQShapeCoordinates>},
     {2006, 2009, "TQShapeRightCoordinate", &makeShape<TQShapeRightCoordinate>},
-    {2100, 2100, "TQShapeFloatingImage", nullptr},
+    {2100, 2100, "TQShapeFloatingImage", &makeShape<TQShapeFloatingImage>},
     {2101, 2101, "TQShapeTabular", &makeShape<TQShapeTabular>},
     {2200, 2200, "TQShapePoint", &makeShape<TQShapePoint>},
     {2201, 2204, "TQShapeLine", &makeShape<TQShapeLine>},
@@ -95,7 +97,7 @@ constexpr ShapeKind kShapeKinds[] = {
     {2407, 2407, "TQShapeSquareParamid", nullptr},
     // Function graphs and the physics and chemistry pictures.
     {2500, 2518, "TQShapeAnalyticals", &makeShape<TQShapeAnalyticals>},
-    {3000, 4062, "TQShapeFloatingImage", nullptr},
+    {3000, 4062, "TQShapeFloatingImage", &makeShape<TQShapeFloatingImage>},
 };
 
 const ShapeKind *kindForCode(int code)

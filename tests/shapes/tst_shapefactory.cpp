@@ -30,12 +30,12 @@ TQShapeGeneric *makeOtherFigure()
 // The figure classes built so far.
 const QStringList kBuiltClasses = {
     "TQShapeAnalyticals", "TQShapeAngle", "TQShapeArrow", "TQShapeAxisLine", "TQShapeBigParantheses",
-    "TQShapeBrackets", "TQShapeCircle", "TQShapeCoordinates", "TQShapeCurve", "TQShapeEllipse", "TQShapeFillArrow",
-    "TQShapeFourEdged", "TQShapeLine", "TQShapeParalleogram", "TQShapePartialCircle", "TQShapePoint",
-    "TQShapePolygon", "TQShapeRectangle", "TQShapeRhombus", "TQShapeRightCoordinate", "TQShapeSquare",
-    "TQShapeTabular", "TQShapeTrapezoid", "TQShapeTrapezoidIsosceles", "TQShapeTrapezoidRight", "TQShapeTriangle",
-    "TQShapeTriangleEqualLateral", "TQShapeTriangleFixedAngle", "TQShapeTriangleIsosceles",
-    "TQShapeTriangleIsoscelesRight", "TQShapeTriangleRight",
+    "TQShapeBrackets", "TQShapeCircle", "TQShapeCoordinates", "TQShapeCurve", "TQShapeCuttingBox", "TQShapeEllipse",
+    "TQShapeFillArrow", "TQShapeFloatingImage", "TQShapeFourEdged", "TQShapeLine", "TQShapeParalleogram",
+    "TQShapePartialCircle", "TQShapePoint", "TQShapePolygon", "TQShapeRectangle", "TQShapeRhombus",
+    "TQShapeRightCoordinate", "TQShapeSquare", "TQShapeTabular", "TQShapeTrapezoid", "TQShapeTrapezoidIsosceles",
+    "TQShapeTrapezoidRight", "TQShapeTriangle", "TQShapeTriangleEqualLateral", "TQShapeTriangleFixedAngle",
+    "TQShapeTriangleIsosceles", "TQShapeTriangleIsoscelesRight", "TQShapeTriangleRight",
 };
 
 } // namespace
