@@ -3,9 +3,9 @@
 // catalogue picture and a pasted region, as the students' board shows them;
 // saved as a picture to look at.
 #include "ActionPicture.h"
+#include "GallerySheet.h"
 #include "PageFrames.h"
 #include "ShapeHarness.h"
-#include "TestPictures.h"
 
 #include "actions/drawing/TQDrawActionCutImagePortion.h"
 #include "actions/drawing/TQDrawActionDrawImage.h"
@@ -84,12 +84,7 @@ private slots:
 void TestGraphGallery::gallery()
 {
     const std::vector<int> codes = galleryCodes();
-    constexpr int kColumns = 4;
-    const QSize tile(500, 320);
-    QImage gallery(tile.width() * kColumns, tile.height() * int((codes.size() + kColumns - 1) / kColumns),
-                   QImage::Format_RGB32);
-    gallery.fill(Qt::white);
-    QPainter painter(&gallery);
+    GallerySheet gallery(int(codes.size()));
     for (size_t i = 0; i < codes.size(); ++i) {
         const int code = codes[i];
         ShapeHarness h;
@@ -121,14 +116,9 @@ void TestGraphGallery::gallery()
         QPainter pictures(&students);
         paintPictures(pictures, h.board.services.sentActions);
         pictures.end();
-        const QPoint at(int(i % kColumns) * tile.width(), int(i / kColumns) * tile.height());
-        painter.drawImage(QRect(at, tile), students);
-        painter.setPen(Qt::black);
-        painter.drawRect(QRect(at, tile).adjusted(0, 0, -1, -1));
-        painter.drawText(at + QPoint(8, 20), QString("%1 %2").arg(code).arg(shapeClassForCode(code)));
+        gallery.place(int(i), students, QString("%1 %2").arg(code).arg(shapeClassForCode(code)));
     }
-    painter.end();
-    QVERIFY(!saveTestPicture(gallery, "graph_gallery").isEmpty());
+    QVERIFY(!gallery.save("graph_gallery").isEmpty());
 }
 
 QTEST_MAIN(TestGraphGallery)
