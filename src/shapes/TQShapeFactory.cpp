@@ -1,17 +1,22 @@
 #include "shapes/TQShapeFactory.h"
 
 #include "shapes/TQShapeAngle.h"
+#include "shapes/TQShapeAnalyticals.h"
 #include "shapes/TQShapeArrow.h"
+#include "shapes/TQShapeAxisLine.h"
 #include "shapes/TQShapeBigParantheses.h"
 #include "shapes/TQShapeBrackets.h"
 #include "shapes/TQShapeCircle.h"
 #include "shapes/TQShapeCone.h"
+#include "shapes/TQShapeCoordinates.h"
 #include "shapes/TQShapeCube.h"
 #include "shapes/TQShapeCuboid.h"
+#include "shapes/TQShapeCuttingBox.h"
 #include "shapes/TQShapeCurve.h"
 #include "shapes/TQShapeCylinder.h"
 #include "shapes/TQShapeEllipse.h"
 #include "shapes/TQShapeFillArrow.h"
+#include "shapes/TQShapeFloatingImage.h"
 #include "shapes/TQShapeFourEdged.h"
 #include "shapes/TQShapeGeneric.h"
 #include "shapes/TQShapeGlobe.h"
@@ -23,6 +28,7 @@
 #include "shapes/TQShapePrismTriangle.h"
 #include "shapes/TQShapeRectangle.h"
 #include "shapes/TQShapeRhombus.h"
+#include "shapes/TQShapeRightCoordinate.h"
 #include "shapes/TQShapeSquare.h"
 #include "shapes/TQShapeSquareParamid.h"
 #include "shapes/TQShapeTabular.h"
@@ -56,17 +62,17 @@ struct ShapeKind
 };
 
 constexpr ShapeKind kShapeKinds[] = {
-    {100, 101, "TQShapeCuttingBox", nullptr},
-    {102, 102, "TQShapeFloatingImage", nullptr},
+    {100, 101, "TQShapeCuttingBox", &makeShape<TQShapeCuttingBox>},
+    {102, 102, "TQShapeFloatingImage", &makeShape<TQShapeFloatingImage>},
     {1000, 1004, "TQShapeArrow", &makeShape<TQShapeArrow>},
     {1005, 1006, "TQShapeBigParantheses", &makeShape<TQShapeBigParantheses>},
     {1007, 1008, "TQShapeBrackets", &makeShape<TQShapeBrackets>},
     {1009, 1009, "TQShapeCurve", &makeShape<TQShapeCurve>},
     {1010, 1016, "TQShapeFillArrow", &makeShape<TQShapeFillArrow>},
-    {2000, 2001, "TQShapeAxisLine", nullptr},
-    {2002, 2005, "TQShapeCoordinates", nullptr},
-    {2006, 2009, "TQShapeRightCoordinate", nullptr},
-    {2100, 2100, "TQShapeFloatingImage", nullptr},
+    {2000, 2001, "TQShapeAxisLine", &makeShape<TQShapeAxisLine>},
+    {2002, 2005, "TQShapeCoordinates", &makeShape<TQShapeCoordinates>},
+    {2006, 2009, "TQShapeRightCoordinate", &makeShape<TQShapeRightCoordinate>},
+    {2100, 2100, "TQShapeFloatingImage", &makeShape<TQShapeFloatingImage>},
     {2101, 2101, "TQShapeTabular", &makeShape<TQShapeTabular>},
     {2200, 2200, "TQShapePoint", &makeShape<TQShapePoint>},
     {2201, 2204, "TQShapeLine", &makeShape<TQShapeLine>},
@@ -98,8 +104,8 @@ constexpr ShapeKind kShapeKinds[] = {
     {2406, 2406, "TQShapePrismTriangle", &makeShape<TQShapePrismTriangle>},
     {2407, 2407, "TQShapeSquareParamid", &makeShape<TQShapeSquareParamid>},
     // Function graphs and the physics and chemistry pictures.
-    {2500, 2518, "TQShapeAnalyticals", nullptr},
-    {3000, 4062, "TQShapeFloatingImage", nullptr},
+    {2500, 2518, "TQShapeAnalyticals", &makeShape<TQShapeAnalyticals>},
+    {3000, 4062, "TQShapeFloatingImage", &makeShape<TQShapeFloatingImage>},
 };
 
 const ShapeKind *kindForCode(int code)

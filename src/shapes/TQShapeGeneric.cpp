@@ -209,7 +209,7 @@ void TQShapeGeneric::draw(TQDrawManager *context, bool markTime, bool final)
     if (drawn)
         context->queueRestoreCurrent(markTime);
     drawn = true;
-    outline.queue(context, markTime, signedInUserId());
+    outlineIds = outline.queue(context, markTime, signedInUserId());
 }
 
 void TQShapeGeneric::updateBounds()

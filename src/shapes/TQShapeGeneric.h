@@ -88,6 +88,9 @@ public:
     bool hitCopyPasteButton(const TQPointWF &touch) const;
 
     bool wasDrawn() const { return drawn; }
+    // The ids of the actions of the last outline queued (what a commit puts
+    // on the page).
+    const std::vector<int> &lastOutlineIds() const { return outlineIds; }
 
     bool rotatable;
     bool resizable;
@@ -125,6 +128,8 @@ protected:
     // The mean position of the first count control points (midpoint,
     // centroid); (0, 0) while the figure has fewer.
     TQPointWF meanOfVertices(size_t count) const;
+    // For a tool that shows nothing: it may be replaced from now on.
+    void markDrawn() { drawn = true; }
 
 private:
     void press(const TQPointWF &touch);
@@ -136,4 +141,5 @@ private:
 
     // Set by the first draw; the draw manager keeps a shape never drawn.
     bool drawn = false;
+    std::vector<int> outlineIds;
 };

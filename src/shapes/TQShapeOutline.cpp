@@ -143,25 +143,30 @@ bool TQShapeOutline::convert(const TQDrawManager &context)
     return true;
 }
 
-void TQShapeOutline::queue(TQDrawManager *context, bool publish, int senderId) const
+std::vector<int> TQShapeOutline::queue(TQDrawManager *context, bool publish, int senderId) const
 {
+    std::vector<int> ids;
+    ids.reserve(mCanvasOrder.size());
     const int canvasWidth = context->canvasSize().width() * 4;
     const int canvasHeight = context->canvasSize().height() * 4;
     const int top = context->topOffset() * 4;
     auto line = mCanvasLines.begin();
     auto arc = mCanvasArcs.begin();
     for (const bool isArc : mCanvasOrder) {
+        const int id = nextSequenceNumber(true);
+        ids.push_back(id);
         if (isArc) {
             context->queueDrawCircle(arc->centre.x, arc->centre.y, QRectF(), arc->radius, arc->filled,
                                      arc->startAngle, arc->endAngle, top, top, context->materialId(),
-                                     context->pageIndex(), canvasWidth, canvasHeight, arc->brush, publish,
-                                     nextSequenceNumber(true), senderId);
+                                     context->pageIndex(), canvasWidth, canvasHeight, arc->brush, publish, id,
+                                     senderId);
             ++arc;
         } else {
             context->queueDrawLine(line->points, canvasWidth, canvasHeight, top, top, context->materialId(),
-                                   context->pageIndex(), line->brush, line->shapeFlag, publish && line->sent,
-                                   nextSequenceNumber(true), senderId, line->fill);
+                                   context->pageIndex(), line->brush, line->shapeFlag, publish && line->sent, id,
+                                   senderId, line->fill);
             ++line;
         }
     }
+    return ids;
 }

@@ -53,8 +53,9 @@ public:
     // when any value is not finite or leaves the int range.
     bool convert(const TQDrawManager &context);
     // Queues what the last convert gave (nothing after a failed one) in the
-    // order added, sent to the students when publish.
-    void queue(TQDrawManager *context, bool publish, int senderId) const;
+    // order added, sent to the students when publish. Returns the ids the
+    // actions were given, in that order.
+    std::vector<int> queue(TQDrawManager *context, bool publish, int senderId) const;
 
     // Applied to what is added from now on.
     TQBrushStyle brush;

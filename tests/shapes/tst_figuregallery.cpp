@@ -4,12 +4,11 @@
 // factory makes, at its starting place (both saved as pictures to look at).
 #include "ActionPicture.h"
 #include "FigureTouches.h"
+#include "GallerySheet.h"
 #include "ShapeHarness.h"
-#include "TestPictures.h"
 
 #include "shapes/TQShapeFactory.h"
 
-#include <QPainter>
 #include <QtTest>
 
 #include <algorithm>
@@ -105,12 +104,7 @@ void TestFigureGallery::withoutControlPoints()
 
 void TestFigureGallery::gallery()
 {
-    constexpr int kColumns = 4;
-    const QSize tile(500, 320);
-    QImage gallery(tile.width() * kColumns, tile.height() * int((kCodes.size() + kColumns - 1) / kColumns),
-                   QImage::Format_RGB32);
-    gallery.fill(Qt::white);
-    QPainter painter(&gallery);
+    GallerySheet gallery(int(kCodes.size()));
     for (size_t i = 0; i < kCodes.size(); ++i) {
         const int code = kCodes[i];
         ShapeHarness h;
@@ -134,14 +128,9 @@ void TestFigureGallery::gallery()
 
         const QImage students = renderActions(h.board.services.sentActions, QSize(1000, 640));
         QVERIFY2(paintedPixels(students) > 500, shapeClassForCode(code));
-        const QPoint at(int(i % kColumns) * tile.width(), int(i / kColumns) * tile.height());
-        painter.drawImage(QRect(at, tile), students);
-        painter.setPen(Qt::black);
-        painter.drawRect(QRect(at, tile).adjusted(0, 0, -1, -1));
-        painter.drawText(at + QPoint(8, 20), QString("%1 %2").arg(code).arg(shapeClassForCode(code)));
+        gallery.place(int(i), students, QString("%1 %2").arg(code).arg(shapeClassForCode(code)));
     }
-    painter.end();
-    QVERIFY(!saveTestPicture(gallery, "figure_gallery").isEmpty());
+    QVERIFY(!gallery.save("figure_gallery").isEmpty());
 }
 
 void TestFigureGallery::contactSheet()

@@ -29,12 +29,13 @@ TQShapeGeneric *makeOtherFigure()
 
 // The figure classes built so far.
 const QStringList kBuiltClasses = {
-    "TQShapeAngle", "TQShapeArrow", "TQShapeBigParantheses", "TQShapeBrackets", "TQShapeCircle", "TQShapeCurve",
-    "TQShapeEllipse", "TQShapeFillArrow", "TQShapeFourEdged", "TQShapeLine", "TQShapeParalleogram",
-    "TQShapePartialCircle", "TQShapePoint", "TQShapePolygon", "TQShapeRectangle", "TQShapeRhombus", "TQShapeSquare",
-    "TQShapeTabular", "TQShapeTrapezoid", "TQShapeTrapezoidIsosceles", "TQShapeTrapezoidRight", "TQShapeTriangle",
-    "TQShapeTriangleEqualLateral", "TQShapeTriangleFixedAngle", "TQShapeTriangleIsosceles",
-    "TQShapeTriangleIsoscelesRight", "TQShapeTriangleRight",
+    "TQShapeAnalyticals", "TQShapeAngle", "TQShapeArrow", "TQShapeAxisLine", "TQShapeBigParantheses",
+    "TQShapeBrackets", "TQShapeCircle", "TQShapeCoordinates", "TQShapeCurve", "TQShapeCuttingBox", "TQShapeEllipse",
+    "TQShapeFillArrow", "TQShapeFloatingImage", "TQShapeFourEdged", "TQShapeLine", "TQShapeParalleogram",
+    "TQShapePartialCircle", "TQShapePoint", "TQShapePolygon", "TQShapeRectangle", "TQShapeRhombus",
+    "TQShapeRightCoordinate", "TQShapeSquare", "TQShapeTabular", "TQShapeTrapezoid", "TQShapeTrapezoidIsosceles",
+    "TQShapeTrapezoidRight", "TQShapeTriangle", "TQShapeTriangleEqualLateral", "TQShapeTriangleFixedAngle",
+    "TQShapeTriangleIsosceles", "TQShapeTriangleIsoscelesRight", "TQShapeTriangleRight",
     "TQShapeCuboid", "TQShapeCube", "TQShapeGlobe", "TQShapeCylinder", "TQShapeCone", "TQShapeTrianglePyramid",
     "TQShapePrismTriangle", "TQShapeSquareParamid",
 };

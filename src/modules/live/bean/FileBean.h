@@ -28,6 +28,9 @@ public:
     {
     public:
         virtual ~PageStateRecord() = default;
+        // The page's committed paths changed (a save, an undo or redo, a
+        // cleared page): a record that stands for something drawn follows it.
+        virtual void followPagePaths(const QList<TQPath *> &) {}
     };
 
     // The page's extra state handed to the drawing engine.

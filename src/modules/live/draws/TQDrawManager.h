@@ -272,6 +272,8 @@ private:
     void internalCleanPage(TQDrawingActionCleanPage *action);
     void internalDrawSave(TQDrawingActionSave *action, bool fromDownload);
     void saveNow(bool refresh, bool fromDownload = false);
+    // Lets the page's extra state follow its committed paths.
+    void updatePageRecords();
     TQPath *committedCopy(const TQPath *pending) const;
 
     // Pages, scrolling, undo and images (minimal here).

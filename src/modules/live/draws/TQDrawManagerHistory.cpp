@@ -71,6 +71,7 @@ void TQDrawManager::internalDrawRestore(TQDrawingAction *action)
     const bool samePaths = int(entry->paths.size()) == page->size()
                            && (page->isEmpty() || entry->paths.back()->strokeId == page->back()->strokeId);
     mDataSource->setPagePaths(QList<TQPath *>(entry->paths.begin(), entry->paths.end()));
+    updatePageRecords();
     if (!samePaths && refresh && mSketchView)
         mSketchView->redrawPaths(entry->paths, entry->topOffset, true, true, mXOffset, mZoom);
 

@@ -96,6 +96,16 @@ void TQDrawManager::saveNow(bool refresh, bool fromDownload)
     internalDrawSave(save, fromDownload);
 }
 
+void TQDrawManager::updatePageRecords()
+{
+    FileBean::PageState *state = mDataSource ? mDataSource->getPageExtraState() : nullptr;
+    if (!state)
+        return;
+    const QList<TQPath *> *page = mDataSource->getPagePaths();
+    for (const std::unique_ptr<FileBean::PageStateRecord> &record : state->records)
+        record->followPagePaths(page ? *page : QList<TQPath *>());
+}
+
 TQPath *TQDrawManager::committedCopy(const TQPath *pending) const
 {
     // A text leaves the board with its pending path.
@@ -165,6 +175,7 @@ void TQDrawManager::internalDrawSave(TQDrawingActionSave *action, bool fromDownl
         const QList<TQDrawingElement *> *background = mDataSource->reservoirBackgroundElements();
         elements.assign(background->begin(), background->end());
     }
+    updatePageRecords();
     const TQSavedImage *entry = mHistory.push(paths, elements, index, mMaterialId, mPageIndex, mTopOffset);
     const int previousId = entry->previousId;
     action->valueA = previousId;
