@@ -1,0 +1,31 @@
+#include "modules/live/broadcast/TQLiveBroadCastContext.h"
+
+#include "modules/live/communications/TQRealTimeEngineFactory.h"
+#include "modules/live/communications/TQRealTimeManager.h"
+#include "modules/live/communications/binary/TQBinaryDownloadManager.h"
+#include "modules/live/communications/binary/TQBinaryTransporterManager.h"
+#include "modules/live/communications/binary/TQBroadCastBinaryTransporterInterface.h"
+#include "modules/live/draws/TQStudentWritingManager.h"
+
+TQLiveBroadCastContext::TQLiveBroadCastContext()
+{
+    m_pDownloadManager = new TQBinaryDownloadManager(nullptr);
+    m_pRealTimeManager = new TQRealTimeManager();
+    m_pStudentWritingManager = new TQStudentWritingManager();
+    m_pBinaryTransporter = new TQBinaryTransporterManager();
+    m_pTransporterInterface = new TQBroadCastBinaryTransporterInterface(m_pRealTimeManager);
+    m_pBinaryTransporter->setTransporterInterface(m_pTransporterInterface);
+}
+
+TQLiveBroadCastContext::~TQLiveBroadCastContext()
+{
+    delete m_pDownloadManager;
+    delete m_pStudentWritingManager;
+    // The transporter first: it still points at its adapter.
+    delete m_pBinaryTransporter;
+    delete m_pTransporterInterface;
+    if (m_pRealTimeManager) {
+        m_pRealTimeManager->clearDelegate();
+        m_pRealTimeManager->deleteLater();
+    }
+}
