@@ -15,16 +15,16 @@
 #include <QtTest>
 
 // A class window of teacher 10001 for schedule 9001, started as a live class
-// against the local stand-in service and shown offscreen at 1350 x 800, with
-// the console lines collected from before the start. Closed and gone at the
-// end.
+// against the local stand-in service and, unless told otherwise, shown
+// offscreen at 1350 x 800, with the console lines collected from before the
+// start. Closed and gone at the end.
 class ClassPageFixture
 {
 public:
     static constexpr int kCourse = 700;
     static constexpr int kSchedule = 9001;
 
-    ClassPageFixture()
+    explicit ClassPageFixture(bool shown = true)
     {
         registerQmlTypes();
         if (!service.listen())
@@ -34,6 +34,8 @@ public:
                                                 {"accountDetails", QJsonObject{{"user_id", "10001"}}}});
         window = new TQLiveBroadCastActivity(kCourse, kSchedule);
         window->start(TQLiveBroadCastActivity::kLiveClass);
+        if (!shown)
+            return;
         window->show();
         exposed = QTest::qWaitForWindowExposed(window);
     }

@@ -28,6 +28,7 @@ private slots:
     void boardFollowsASettledResize();
     void topOffsetReachesThePage_data();
     void topOffsetReachesThePage();
+    void topOffsetBeforeTheBoardChangesNothing();
 };
 
 void TestClassWindowView::pageLoadsAndTheBoardIsLaidOver()
@@ -98,6 +99,19 @@ void TestClassWindowView::topOffsetReachesThePage()
     QCOMPARE(topOffset.size(), 1);
     QCOMPARE(topOffset.at(0).at(0).toInt(), visible);
     QCOMPARE(f.quickItem("teacherPPTPlayer")->y(), qreal(-visible));
+}
+
+void TestClassWindowView::topOffsetBeforeTheBoardChangesNothing()
+{
+    // Never shown: the board area has no size, so there is no board yet.
+    ClassPageFixture f(false);
+    QVERIFY(!f.window->getDrawLayout());
+    QSignalSpy scrollBar(f.window.data(), &TQLiveBroadCastActivity::updateScrollBarPosition_signal);
+    QSignalSpy topOffset(f.window.data(), &TQLiveBroadCastActivity::updateTopOffset_signal);
+    f.window->handleDrawLayoutTopOffset(300);
+    QCOMPARE(scrollBar.size(), 0);
+    QCOMPARE(topOffset.size(), 0);
+    QCOMPARE(f.service.requestsTo(ApiPaths::kGetCourseScheduleDetailForLecturer).size(), 0);
 }
 
 QTEST_MAIN(TestClassWindowView)
