@@ -13,11 +13,10 @@ tempView::tempView()
 
 void tempView::tabletEvent(QTabletEvent *event)
 {
-    if (!touchTarget) {
-        // Qt's default: unaccepted, so the pen still works as a mouse.
-        QQuickView::tabletEvent(event);
+    // Left unaccepted until there is a board: Qt then makes mouse input out
+    // of the pen.
+    if (!touchTarget)
         return;
-    }
     const QPoint position = event->globalPos();
     switch (event->type()) {
     case QEvent::TabletPress:
