@@ -1,0 +1,6 @@
+#include "modules/live/TeachingAssistant/TQMaterialComments.h"
+
+TQMaterialComments::TQMaterialComments(QWidget *parent)
+    : QWidget(parent)
+{
+}

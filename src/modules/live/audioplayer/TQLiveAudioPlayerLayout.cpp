@@ -1,0 +1,3 @@
+#include "modules/live/audioplayer/TQLiveAudioPlayerLayout.h"
+
+TQLiveAudioPlayerLayout::TQLiveAudioPlayerLayout() = default;

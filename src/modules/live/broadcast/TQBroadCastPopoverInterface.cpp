@@ -1,0 +1,7 @@
+#include "modules/live/broadcast/TQBroadCastPopoverInterface.h"
+
+TQBroadCastPopoverInterface::TQBroadCastPopoverInterface(TQBroadCastMethodService *methodService,
+                                                         TQLiveBroadCastContext *context)
+    : TQLiveClassAccess(methodService, context)
+{
+}

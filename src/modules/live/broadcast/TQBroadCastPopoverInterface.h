@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+#include "modules/live/broadcast/TQCameraStateInterface.h"
+#include "modules/live/broadcast/TQLiveClassAccess.h"
+#include "modules/live/popover/TQPopoverInterface.h"
+
+// The class's popover adapter: carries out what the teacher picks in a
+// popover panel or a menu. The window deletes it.
+class TQBroadCastPopoverInterface
+    : public QObject
+    , public TQPopoverInterface
+    , public TQCameraStateInterface
+    , public TQLiveClassAccess
+{
+    Q_OBJECT
+
+public:
+    TQBroadCastPopoverInterface(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context);
+};

@@ -1,0 +1,7 @@
+#include "modules/live/broadcast/TQBroadCastRandomSelectInterface.h"
+
+TQBroadCastRandomSelectInterface::TQBroadCastRandomSelectInterface(TQBroadCastMethodService *methodService,
+                                                                   TQLiveBroadCastContext *context)
+    : TQLiveClassAccess(methodService, context)
+{
+}

@@ -1,0 +1,6 @@
+#include "modules/live/broadcast/TQBroadCastRtmpPublisherInterface.h"
+
+TQBroadCastRtmpPublisherInterface::TQBroadCastRtmpPublisherInterface(TQBroadCastMethodService *methodService)
+    : mMethodService(methodService)
+{
+}

@@ -1,0 +1,3 @@
+#include "modules/live/exercises/choicequestion/TQBroadCastChoiceQuestionInterface.h"
+
+TQBroadCastChoiceQuestionInterface::TQBroadCastChoiceQuestionInterface() = default;

@@ -1,0 +1,8 @@
+#pragma once
+
+// What a choice-question result window may ask of the class.
+class TQChoiceQuestionInterface
+{
+public:
+    virtual ~TQChoiceQuestionInterface() = default;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+// What the random-pick dialog asks of the class.
+class TQRandomSelectInterface
+{
+public:
+    virtual ~TQRandomSelectInterface() = default;
+};

@@ -1,0 +1,6 @@
+#include "modules/live/menu/TQTopMenuObject.h"
+
+TQTopMenuObject::TQTopMenuObject(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context)
+    : TQLiveClassAccess(methodService, context)
+{
+}

@@ -1,0 +1,7 @@
+#include "modules/live/takepicture/TQBroadCastTakePictureInterface.h"
+
+TQBroadCastTakePictureInterface::TQBroadCastTakePictureInterface(TQBroadCastMethodService *methodService,
+                                                                 TQLiveBroadCastContext *context)
+    : TQLiveClassAccess(methodService, context)
+{
+}

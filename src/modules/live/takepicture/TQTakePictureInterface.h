@@ -1,0 +1,8 @@
+#pragma once
+
+// What the photo layout asks of the class.
+class TQTakePictureInterface
+{
+public:
+    virtual ~TQTakePictureInterface() = default;
+};

@@ -1,0 +1,6 @@
+#include "modules/live/userlist/TQUserListInterface.h"
+
+TQUserListInterface::TQUserListInterface(QObject *parent)
+    : QObject(parent)
+{
+}

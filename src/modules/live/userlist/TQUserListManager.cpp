@@ -1,0 +1,6 @@
+#include "modules/live/userlist/TQUserListManager.h"
+
+TQUserListManager::TQUserListManager(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context)
+    : TQLiveClassAccess(methodService, context)
+{
+}

@@ -1,0 +1,3 @@
+#include "modules/live/videoprocess/TQRecordVideoPlayerLayout.h"
+
+TQRecordVideoPlayerLayout::TQRecordVideoPlayerLayout() = default;

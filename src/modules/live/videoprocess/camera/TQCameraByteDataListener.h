@@ -1,0 +1,8 @@
+#pragma once
+
+// Receives the processed camera frames.
+class TQCameraByteDataListener
+{
+public:
+    virtual ~TQCameraByteDataListener() = default;
+};
