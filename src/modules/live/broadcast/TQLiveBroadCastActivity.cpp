@@ -6,6 +6,7 @@
 #include "common/uploadfile/UploadFileViewModel.h"
 #include "modules/coach/course/CourseService.h"
 #include "modules/coach/material/MaterialService.h"
+#include "modules/live/bean/SendCourseSchedulePictureBean.h"
 #include "modules/live/broadcast/TQBroadcastViewModel.h"
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
 #include "modules/live/communications/agora/TQAgoraAudioFrameObserver.h"
@@ -31,6 +32,8 @@ TQLiveBroadCastActivity::TQLiveBroadCastActivity(int courseID, int courseSchedul
     , mCourseID(courseID)
     , mCourseScheduleID(courseScheduleID)
 {
+    // Nobody else holds the window once it said closed().
+    setAttribute(Qt::WA_DeleteOnClose);
     mResizeSettleTimer.setSingleShot(true);
     mResizeSettleTimer.setInterval(kResizeSettleMs);
     connect(&mResizeSettleTimer, &QTimer::timeout, this, [this] {
@@ -65,6 +68,7 @@ void TQLiveBroadCastActivity::createLiveObjects()
     m_pContext->courseScheduleID = mCourseScheduleID;
 
     m_pDrawDataSource = new TQBroadCastDrawDataSourceInterface();
+    m_pDrawDataSource->setContext(m_pContext->drawSourceContext());
 
     m_pStatusTimer = new QBasicTimer();
     m_pCaptureTimer = new QBasicTimer();

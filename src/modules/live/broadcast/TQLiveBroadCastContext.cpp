@@ -15,6 +15,10 @@ TQLiveBroadCastContext::TQLiveBroadCastContext()
     m_pBinaryTransporter = new TQBinaryTransporterManager();
     m_pTransporterInterface = new TQBroadCastBinaryTransporterInterface(m_pRealTimeManager);
     m_pBinaryTransporter->setTransporterInterface(m_pTransporterInterface);
+
+    mDrawSourceContext.downloadManager = m_pDownloadManager;
+    mDrawSourceContext.realTimeManager = m_pRealTimeManager;
+    mDrawSourceContext.transporter = m_pBinaryTransporter;
 }
 
 TQLiveBroadCastContext::~TQLiveBroadCastContext()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "modules/live/draws/TQBroadCastDrawDataSourceInterface.h"
+
 class TQBinaryDownloadManager;
 class TQBinaryTransporterManager;
 class TQBroadCastBinaryTransporterInterface;
@@ -31,6 +33,9 @@ public:
     TQLiveBroadCastContext(const TQLiveBroadCastContext &) = delete;
     TQLiveBroadCastContext &operator=(const TQLiveBroadCastContext &) = delete;
 
+    // The managers as the board's data source reaches them.
+    TQBroadCastDrawDataSourceInterface::Context *drawSourceContext() { return &mDrawSourceContext; }
+
     TQBinaryDownloadManager *m_pDownloadManager = nullptr;            // owned
     TQRealTimeManager *m_pRealTimeManager = nullptr;                  // owned
     TQStudentWritingManager *m_pStudentWritingManager = nullptr;      // owned
@@ -56,4 +61,7 @@ public:
     bool participantsChanged = true;
 
     TQLiveAudioPlayerLayout *m_pLiveAudioPlayer = nullptr;            // not owned
+
+private:
+    TQBroadCastDrawDataSourceInterface::Context mDrawSourceContext;
 };
