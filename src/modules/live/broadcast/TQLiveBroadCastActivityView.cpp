@@ -15,6 +15,25 @@
 #include "modules/live/draws/TQDrawTemporalLayout.h"
 #include "modules/live/draws/TQDrawTemporalView.h"
 #include "modules/live/draws/TQDrawTouchView.h"
+#include "modules/live/TeachingAssistant/TQTeachingAssistant.h"
+#include "modules/live/audioplayer/TQLiveAudioPlayerLayout.h"
+#include "modules/live/exercises/onsitehomework/TQOnsiteHomeworkLayout.h"
+#include "modules/live/material/TQLiveMaterialListLayout.h"
+#include "modules/live/menu/TQBrushSetting.h"
+#include "modules/live/menu/TQMenuListLayout.h"
+#include "modules/live/menu/TQShapeLayout.h"
+#include "modules/live/menu/TQTopMenuObject.h"
+#include "modules/live/popover/TQBlackRoomControlPanel.h"
+#include "modules/live/popover/TQLiveBystanderControlPanel.h"
+#include "modules/live/popover/TQLivePopoverManager.h"
+#include "modules/live/popover/TQStudentControlPanel.h"
+#include "modules/live/popover/TQTeacherControlPanel.h"
+#include "modules/live/pptplayer/TQPPTPlayerLayout.h"
+#include "modules/live/userlist/TQBroadCastUserListInterface.h"
+#include "modules/live/userlist/TQClassRotateSettingDialog.h"
+#include "modules/live/userlist/TQUserListManager.h"
+#include "modules/live/videocard/TQVideoCardPlayerLayout.h"
+#include "modules/live/videoprocess/TQRecordVideoPlayerLayout.h"
 #include "modules/live/takepicture/TQTakePictureLayout.h"
 #include "modules/live/videoprocess/TQPreviewView.h"
 #include "modules/login/LoginManager.h"
@@ -63,12 +82,32 @@ void TQLiveBroadCastActivity::initView()
     QQmlContext *context = m_pView->rootContext();
     context->setContextProperty(QStringLiteral("videoWindow"), this);
     context->setContextProperty(QStringLiteral("config"), m_pGlobalConfig);
+    context->setContextProperty(QStringLiteral("userListManager"), m_pUserListManager);
     const AccountEntity *user = LoginManager::getCurrentUser();
     context->setContextProperty(QStringLiteral("mainUser"),
                                 QVariant(user ? user->accountDetails.toLoginUserJson() : QJsonObject()));
+    context->setContextProperty(QStringLiteral("userListInterface"), m_pUserListInterface);
+    context->setContextProperty(QStringLiteral("menuListLayout"), m_pMenuListLayout);
+    context->setContextProperty(QStringLiteral("topMenuObject"), m_pTopMenuObject);
+    context->setContextProperty(QStringLiteral("teachingAssistantObject"), m_pTeachingAssistant);
+    context->setContextProperty(QStringLiteral("onsiteHomeworkLayout"), m_pOnsiteHomeworkLayout);
+    context->setContextProperty(QStringLiteral("brushSettingLayout"), m_pBrushSetting);
+    context->setContextProperty(QStringLiteral("shapeLayout"), m_pShapeLayout);
+    context->setContextProperty(QStringLiteral("materialListLayout"), m_pMaterialListLayout);
+    TQLivePopoverManager *popovers = m_pContext ? m_pContext->m_pPopoverManager : nullptr;
+    context->setContextProperty(QStringLiteral("studentControl"), popovers ? popovers->studentPanel() : nullptr);
+    context->setContextProperty(QStringLiteral("teacherControl"), popovers ? popovers->teacherPanel() : nullptr);
+    context->setContextProperty(QStringLiteral("blackRoomPanel"), popovers ? popovers->blackRoomPanel() : nullptr);
+    context->setContextProperty(QStringLiteral("bystanderControlPanel"),
+                                popovers ? popovers->bystanderPanel() : nullptr);
+    context->setContextProperty(QStringLiteral("classRotateSettingDialog"), m_pClassRotateSettingDialog);
     context->setContextProperty(QStringLiteral("takePictureLayout"), m_pTakePictureLayout);
+    context->setContextProperty(QStringLiteral("liveAudioPlayerLayout"), m_pLiveAudioPlayerLayout);
+    context->setContextProperty(QStringLiteral("videoCardPlayerLayout"), m_pVideoCardPlayerLayout);
+    context->setContextProperty(QStringLiteral("pptPlayerLayout"), m_pPPTPlayerLayout);
     // No count-down runs while the page is built: the page sees null.
     context->setContextProperty(QStringLiteral("countDownLayout"), static_cast<QObject *>(nullptr));
+    context->setContextProperty(QStringLiteral("recordVideoPlayer"), m_pRecordVideoPlayerLayout);
 
     // The page follows the view, and the view the window.
     m_pView->setResizeMode(QQuickView::SizeRootObjectToView);
@@ -82,6 +121,10 @@ void TQLiveBroadCastActivity::initView()
 
     QQuickItem *page = m_pView->rootObject();
     m_pVideoPreview = findItem<TQPreviewView>(page, "videoPreview");
+    if (m_pUserListManager)
+        m_pUserListManager->setPreviewView(m_pVideoPreview);
+    if (m_pOnsiteHomeworkLayout)
+        m_pOnsiteHomeworkLayout->setQmlRoot(page);
 
     setWindowTitle(QStringLiteral("Veltro·教师端"));
 
@@ -100,9 +143,11 @@ void TQLiveBroadCastActivity::findQmlItems()
         CLog::error(QStringLiteral("no board on the class page"), QStringLiteral("TQLiveBroadCastActivity::findQmlItems "));
         return;
     }
-    // The board is set up once it has both sizes, whichever comes last.
+    // The board is set up once it has both sizes, whichever comes last. A
+    // window that quit before that has let go of the page's items: the page
+    // may still resize on its way out, and no board is set up then.
     auto sizeCheck = [this] {
-        if (m_pDrawLayoutItem->width() > 0 && m_pDrawLayoutItem->height() > 0)
+        if (m_pDrawLayoutItem && m_pDrawLayoutItem->width() > 0 && m_pDrawLayoutItem->height() > 0)
             onDrawBoardSizeSetup();
     };
     connect(m_pDrawLayoutItem, &QQuickItem::widthChanged, this, sizeCheck);
@@ -152,6 +197,8 @@ void TQLiveBroadCastActivity::onDrawBoardSizeSetup()
                         boardContainer, board);
 
     TQDrawManager *manager = m_pDrawLayout->drawManager();
+    if (m_pBrushSetting)
+        m_pBrushSetting->setDrawManager(manager);
     manager->setStyleBoxItems(findItem<QQuickItem>(board, "mSelectColorBtn"), findItem<QQuickItem>(board, "fillShapeBtn"),
                               findItem<QQuickItem>(board, "mSelectLineTypeBtn"));
 
