@@ -1,47 +1,39 @@
 #pragma once
 
-#include "StandInService.h"
+#include "ClassHarness.h"
 #include "TestLogCapture.h"
 
 #include "QmlTypes.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/live/broadcast/tempView.h"
-#include "modules/login/LoginManager.h"
-#include "utils/GlobalConfig.h"
 
-#include <QJsonObject>
 #include <QPointer>
 #include <QQuickItem>
 #include <QtTest>
 
-// A class window of teacher 10001 for schedule 9001, started as a live class
-// against the local stand-in service and, unless told otherwise, shown
-// offscreen at 1350 x 800, with the console lines collected from before the
-// start. Closed and gone at the end.
+// The class harness's live class, shown offscreen at 1350 x 800 (or, when
+// told so, started and never shown), with the console lines collected from
+// before the start. Closed and gone at the end.
 class ClassPageFixture
 {
 public:
-    static constexpr int kCourse = 700;
-    static constexpr int kSchedule = 9001;
-
     explicit ClassPageFixture(bool shown = true)
     {
         registerQmlTypes();
-        if (!service.listen())
+        if (!harness.isReady())
             return;
-        GlobalConfig().setValue(QStringLiteral("api_host"), service.baseUrl());
-        LoginManager::saveLoginInfo(QJsonObject{{"tokenStatus", QJsonObject{{"token", "tk"}}},
-                                                {"accountDetails", QJsonObject{{"user_id", "10001"}}}});
-        window = new TQLiveBroadCastActivity(kCourse, kSchedule);
+        if (shown) {
+            window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
+            exposed = QTest::qWaitForWindowExposed(window);
+            return;
+        }
+        window = new TQLiveBroadCastActivity(ClassHarness::kCourseID, ClassHarness::kCourseScheduleID);
         window->start(TQLiveBroadCastActivity::kLiveClass);
-        if (!shown)
-            return;
-        window->show();
-        exposed = QTest::qWaitForWindowExposed(window);
     }
     ~ClassPageFixture()
     {
-        if (!window)
+        // The harness closes the window it opened.
+        if (!window || window == harness.window())
             return;
         window->close();
         QTRY_VERIFY(!window);
@@ -94,7 +86,7 @@ public:
     int consoleCount(const QString &text) const { return log.messages().filter(text).size(); }
 
     TestLogCapture log;
-    StandInService service;
+    ClassHarness harness;
     QPointer<TQLiveBroadCastActivity> window;
     bool exposed = false;
 };
