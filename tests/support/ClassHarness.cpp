@@ -4,11 +4,13 @@
 #include "SimStudent.h"
 #include "TestClock.h"
 
+#include "QmlTypes.h"
 #include "modules/live/broadcast/LiveWindowFactory.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "platform/http/ApiPaths.h"
 #include "rtsdk/StandInControl.h"
 #include "utils/FileUtils.h"
+#include "utils/TextMetrics.h"
 #include "utils/TimeUtils.h"
 
 #include <QDir>
@@ -25,6 +27,12 @@ ClassHarness::ClassHarness()
     : m_dialogs(ModalAnswerer::PressSecond, 50)
 {
     rtsdk::StandInControl::reset();
+    static const bool once = [] {
+        registerQmlTypes();
+        installFontSubstitutions();
+        return true;
+    }();
+    Q_UNUSED(once)
     if (!m_service.listen())
         return;
     m_service.setFixtureRoot(StandInService::defaultFixtureRoot());
@@ -86,7 +94,7 @@ int ClassHarness::courseDetailRequests() const
     return m_service.requestsTo(ApiPaths::kGetCourseScheduleDetailForLecturer).size();
 }
 
-TQLiveBroadCastActivity *ClassHarness::open(int type, const QSize &size)
+TQLiveBroadCastActivity *ClassHarness::open(int type, const QSize &size, bool shown)
 {
     close();
     m_closedSeen = false;
@@ -95,7 +103,11 @@ TQLiveBroadCastActivity *ClassHarness::open(int type, const QSize &size)
     m_window->start(type);
     if (size.isValid())
         m_window->resize(size);
-    m_window->show();
+    if (shown) {
+        m_window->show();
+        if (!QTest::qWaitForWindowExposed(m_window))
+            qWarning("class window not exposed");
+    }
     return m_window;
 }
 

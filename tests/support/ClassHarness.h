@@ -50,8 +50,9 @@ public:
     int courseDetailRequests() const;
 
     // A class window for the fixture schedule, made and started as the main
-    // window does (type: 0 live class ... 3 big class) and shown at `size`.
-    TQLiveBroadCastActivity *open(int type = 0, const QSize &size = QSize());
+    // window does (type: 0 live class ... 3 big class), sized to `size` and
+    // shown unless told otherwise (a window never shown has no board area).
+    TQLiveBroadCastActivity *open(int type = 0, const QSize &size = QSize(), bool shown = true);
     TQLiveBroadCastActivity *window() const { return m_window; }
     // Closes the window and waits until it is gone; true when it said
     // closed() on the way.

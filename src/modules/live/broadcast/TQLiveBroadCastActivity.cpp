@@ -1,6 +1,38 @@
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 
 #include "actions/TQActionHelpers.h"
+#include "modules/live/TeachingAssistant/TQMaterialComments.h"
+#include "modules/live/TeachingAssistant/TQTeachingAssistant.h"
+#include "modules/live/audioplayer/TQBroadCastLiveAudioPlayerViewInterface.h"
+#include "modules/live/audioplayer/TQLiveAudioPlayerLayout.h"
+#include "modules/live/broadcast/TQBroadCastMethodService.h"
+#include "modules/live/broadcast/TQBroadCastPPTPlayerInterface.h"
+#include "modules/live/broadcast/TQBroadCastPopoverInterface.h"
+#include "modules/live/broadcast/TQBroadCastRandomSelectInterface.h"
+#include "modules/live/broadcast/TQBroadCastRealTimeInterface.h"
+#include "modules/live/broadcast/TQBroadCastRtmpPublisherInterface.h"
+#include "modules/live/broadcast/TQBroadCastVideoCardPlayerInterface.h"
+#include "modules/live/exercises/choicequestion/TQBroadCastChoiceQuestionInterface.h"
+#include "modules/live/exercises/onsitehomework/TQBroadCastOnSiteHomeWorkInterface.h"
+#include "modules/live/exercises/onsitehomework/TQOnsiteHomeWorkDrawDataSourceInterface.h"
+#include "modules/live/exercises/onsitehomework/TQOnsiteHomeworkLayout.h"
+#include "modules/live/material/TQLiveMaterialListLayout.h"
+#include "modules/live/menu/TQBroadCastBlackboardWritingToolsInterface.h"
+#include "modules/live/menu/TQBroadCastRightMenuInterface.h"
+#include "modules/live/menu/TQBrushSetting.h"
+#include "modules/live/menu/TQMenuListLayout.h"
+#include "modules/live/menu/TQShapeLayout.h"
+#include "modules/live/menu/TQTopMenuObject.h"
+#include "modules/live/popover/TQLivePopoverManager.h"
+#include "modules/live/pptplayer/TQPPTPlayerLayout.h"
+#include "modules/live/takepicture/TQBroadCastTakePictureInterface.h"
+#include "modules/live/userlist/TQBroadCastUserListInterface.h"
+#include "modules/live/userlist/TQClassRotateSettingDialog.h"
+#include "modules/live/userlist/TQUserListManager.h"
+#include "modules/live/videocard/TQVideoCardPlayerLayout.h"
+#include "modules/live/videoprocess/TQRecordVideoPlayerLayout.h"
+#include "modules/record/RtmpPublisher.h"
+#include "modules/record/TQLiveRecorderManager.h"
 #include "common/CommonService.h"
 #include "common/remoteconfig/RemoteConfigViewModel.h"
 #include "common/uploadfile/UploadFileViewModel.h"
@@ -66,9 +98,12 @@ void TQLiveBroadCastActivity::createLiveObjects()
     m_pContext = new TQLiveBroadCastContext();
     m_pContext->courseID = mCourseID;
     m_pContext->courseScheduleID = mCourseScheduleID;
-
+    m_pMethodService = new TQBroadCastMethodService(this, m_pContext);
+    m_pRealTimeInterface = new TQBroadCastRealTimeInterface(m_pMethodService, m_pContext);
     m_pDrawDataSource = new TQBroadCastDrawDataSourceInterface();
     m_pDrawDataSource->setContext(m_pContext->drawSourceContext());
+    m_pUserListInterface = new TQBroadCastUserListInterface(m_pMethodService, m_pContext);
+    m_pUserListManager = new TQUserListManager(m_pMethodService, m_pContext);
 
     m_pStatusTimer = new QBasicTimer();
     m_pCaptureTimer = new QBasicTimer();
@@ -77,8 +112,20 @@ void TQLiveBroadCastActivity::createLiveObjects()
     m_pLiveInfoTimer = new QBasicTimer();
     m_pCloseTimer = new QBasicTimer();
 
+    m_pOnsiteHomeWorkDrawDataSource = new TQOnsiteHomeWorkDrawDataSourceInterface(m_pMethodService, m_pContext);
+    m_pOnSiteHomeWorkInterface = new TQBroadCastOnSiteHomeWorkInterface(m_pMethodService, m_pContext);
     m_pAgoraAudioObserver = new TQAgoraAudioFrameObserver();
     m_pTesselAudioObserver = new TQTesselAudioFrameObserver();
+    m_pPopoverInterface = new TQBroadCastPopoverInterface(m_pMethodService, m_pContext);
+    m_pContext->m_pPopoverManager->setPopoverInterface(m_pPopoverInterface, m_pMethodService, m_pContext);
+    m_pRightMenuInterface = new TQBroadCastRightMenuInterface(m_pMethodService, m_pContext);
+    m_pMenuListLayout = new TQMenuListLayout(m_pRightMenuInterface);
+    m_pChoiceQuestionInterface = new TQBroadCastChoiceQuestionInterface();
+    m_pRandomSelectInterface = new TQBroadCastRandomSelectInterface(m_pMethodService, m_pContext);
+    m_pTakePictureAdapter = new TQBroadCastTakePictureInterface(m_pMethodService, m_pContext);
+    m_pTakePictureInterface = m_pTakePictureAdapter;
+    m_pWritingToolsInterface = new TQBroadCastBlackboardWritingToolsInterface(m_pMethodService, m_pContext);
+    m_pTopMenuObject = new TQTopMenuObject(m_pMethodService, m_pContext);
 
     m_pCommonService = new CommonService();
     m_pMaterialService = new MaterialService();
@@ -86,10 +133,30 @@ void TQLiveBroadCastActivity::createLiveObjects()
     m_pUserService = new UserService();
     m_pBroadcastViewModel = new TQBroadcastViewModel(m_pCourseService);
     m_pUploadFileViewModel = new UploadFileViewModel(m_pCommonService, m_pCourseService);
+    RtmpPublisher::instance().setCaptureSource(this);
     m_pRemoteConfigViewModel = new RemoteConfigViewModel(m_pCommonService, m_pUserService, m_pCourseService);
+    m_pTeachingAssistant = new TQTeachingAssistant(m_pMethodService, m_pContext);
+    m_pUserListManager->setUserListInterface(m_pUserListInterface);
     m_pContext->m_pViewModel = m_pBroadcastViewModel;
 
+    m_pLiveAudioPlayerViewInterface = new TQBroadCastLiveAudioPlayerViewInterface(m_pMethodService, m_pContext);
+    m_pRtmpPublisherInterface = new TQBroadCastRtmpPublisherInterface(m_pMethodService);
+    m_pOnsiteHomeworkLayout = new TQOnsiteHomeworkLayout(m_pMethodService, m_pContext);
+    m_pBrushSetting = new TQBrushSetting();
+    m_pShapeLayout = new TQShapeLayout(m_pMethodService, m_pContext);
+    m_pMaterialListLayout = new TQLiveMaterialListLayout(m_pMethodService, m_pContext);
+    m_pClassRotateSettingDialog = new TQClassRotateSettingDialog(m_pMethodService, m_pContext, m_pUserListInterface);
     m_pTakePictureLayout = new TQTakePictureLayout();
+    m_pMaterialComments = new TQMaterialComments(nullptr);
+    m_pLiveAudioPlayerLayout = new TQLiveAudioPlayerLayout();
+    m_pContext->m_pLiveAudioPlayer = m_pLiveAudioPlayerLayout;
+    m_pVideoCardPlayerInterface = new TQBroadCastVideoCardPlayerInterface(m_pMethodService, m_pContext);
+    m_pVideoCardPlayerLayout =
+        new TQVideoCardPlayerLayout(m_pMethodService, m_pContext, m_pVideoCardPlayerInterface);
+    m_pPPTPlayerInterface = new TQBroadCastPPTPlayerInterface(m_pMethodService, m_pContext);
+    m_pPPTPlayerLayout = new TQPPTPlayerLayout(m_pMethodService, m_pContext, m_pPPTPlayerInterface);
+    m_pRecordVideoPlayerLayout = new TQRecordVideoPlayerLayout();
+    m_pLiveRecorderManager = new TQLiveRecorderManager(this);
 }
 
 void TQLiveBroadCastActivity::finishStart()
@@ -98,6 +165,8 @@ void TQLiveBroadCastActivity::finishStart()
 
 void TQLiveBroadCastActivity::initConnections()
 {
+    connect(m_pMaterialListLayout, SIGNAL(httpAddMaterialDetail_signal(QJsonObject)), this,
+            SLOT(lbca_handleNewMaterialDetail_slot(QJsonObject)));
     connect(m_pContext->m_pDownloadManager, SIGNAL(bdManager_handleBinaryDownloaded_signal(QString)), this,
             SLOT(lbca_handleBinaryDownloaded_slot(QString)));
     connect(m_pBroadcastViewModel, SIGNAL(failure_signal(Failure &)), this, SLOT(lbca_handleFailure_slot(Failure &)));
@@ -130,6 +199,7 @@ void TQLiveBroadCastActivity::initConnections()
             SLOT(lbca_handleFailure_slot(Failure &)));
     connect(m_pRemoteConfigViewModel, SIGNAL(getLiveConfigSuccess_signal(QJsonObject &)), this,
             SLOT(lbca_handleGetLiveConfigSuccess_slot(QJsonObject &)));
+    connect(m_pRecordVideoPlayerLayout, SIGNAL(checkLiveStreamInfo()), this, SLOT(checkLiveInfo()));
     connect(this, &TQLiveBroadCastActivity::rtmpPublisherDisconnect_signal, this,
             &TQLiveBroadCastActivity::lbca_rtmpPublisherDisconnect_slot);
 }
@@ -161,6 +231,17 @@ void TQLiveBroadCastActivity::quit()
     emit closed();
 }
 
+namespace {
+
+template <typename T>
+void release(T *&object)
+{
+    delete object;
+    object = nullptr;
+}
+
+} // namespace
+
 void TQLiveBroadCastActivity::releaseLiveObjects()
 {
     if (mQuitDone)
@@ -169,8 +250,7 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     mResizeSettleTimer.stop();
 
     // The page goes first, so that no binding reads an object deleted below.
-    delete m_pGlobalConfig;
-    m_pGlobalConfig = nullptr;
+    release(m_pGlobalConfig);
     m_pDrawLayoutItem = nullptr;
     m_pShareScreenShadow = nullptr;
     m_pDrawArea = nullptr;
@@ -178,47 +258,69 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     m_pVideoPreview = nullptr;
 
     mStatusTimerRunning = false;
-    delete m_pStatusTimer;
-    m_pStatusTimer = nullptr;
+    release(m_pStatusTimer);
 
-    delete m_pTakePictureLayout;
-    m_pTakePictureLayout = nullptr;
+    release(m_pRandomSelectInterface);
+    release(m_pOnsiteHomeworkLayout);
+    release(m_pShapeLayout);
+    release(m_pBrushSetting);
+    release(m_pMaterialListLayout);
+    release(m_pMaterialComments);
+    release(m_pClassRotateSettingDialog);
+    release(m_pTakePictureLayout);
 
-    delete m_pPostDelayTimer;
-    m_pPostDelayTimer = nullptr;
+    release(m_pPostDelayTimer);
 
-    delete m_pMaterialService;
-    m_pMaterialService = nullptr;
-    delete m_pBroadcastViewModel;
-    m_pBroadcastViewModel = nullptr;
-    delete m_pUploadFileViewModel;
-    m_pUploadFileViewModel = nullptr;
-    delete m_pDrawDataSource;
-    m_pDrawDataSource = nullptr;
-    delete m_pDrawLayout;
-    m_pDrawLayout = nullptr;
+    release(m_pMaterialService);
+    release(m_pBroadcastViewModel);
+    release(m_pUploadFileViewModel);
+    release(m_pDrawDataSource);
+    release(m_pOnsiteHomeWorkDrawDataSource);
+    release(m_pOnSiteHomeWorkInterface);
+    release(m_pRightMenuInterface);
+    release(m_pMenuListLayout);
+    release(m_pTeachingAssistant);
+    release(m_pDrawLayout);
 
-    delete m_pContext;
-    m_pContext = nullptr;
+    if (m_pContext) {
+        release(m_pRealTimeInterface);
+        // Its popover manager still points at the popover adapter below.
+        release(m_pContext);
+    }
+
+    release(m_pMethodService);
+    release(m_pUserListManager);
+    release(m_pUserListInterface);
+    release(m_pVideoCardPlayerLayout);
+    release(m_pVideoCardPlayerInterface);
+    release(m_pPPTPlayerLayout);
+    release(m_pPPTPlayerInterface);
 
     // What the class made beyond the ordered teardown above.
-    delete m_pRemoteConfigViewModel;
-    m_pRemoteConfigViewModel = nullptr;
+    if (RtmpPublisher::instance().captureSource() == this)
+        RtmpPublisher::instance().setCaptureSource(nullptr);
+    release(m_pPopoverInterface);
+    release(m_pChoiceQuestionInterface);
+    m_pTakePictureInterface = nullptr;
+    release(m_pTakePictureAdapter);
+    release(m_pWritingToolsInterface);
+    release(m_pTopMenuObject);
+    release(m_pLiveAudioPlayerViewInterface);
+    release(m_pRtmpPublisherInterface);
+    release(m_pRemoteConfigViewModel);
     // The request groups after every view model that sends through them.
-    delete m_pCourseService;
-    m_pCourseService = nullptr;
-    delete m_pCommonService;
-    m_pCommonService = nullptr;
-    delete m_pUserService;
-    m_pUserService = nullptr;
-    delete m_pAgoraAudioObserver;
-    m_pAgoraAudioObserver = nullptr;
-    delete m_pTesselAudioObserver;
-    m_pTesselAudioObserver = nullptr;
-    for (QBasicTimer **timer : {&m_pCaptureTimer, &m_pGrabTimer, &m_pLiveInfoTimer, &m_pCloseTimer}) {
-        delete *timer;
-        *timer = nullptr;
-    }
+    release(m_pCourseService);
+    release(m_pCommonService);
+    release(m_pUserService);
+    release(m_pLiveAudioPlayerLayout);
+    release(m_pRecordVideoPlayerLayout);
+    release(m_pAgoraAudioObserver);
+    release(m_pTesselAudioObserver);
+    release(m_pCaptureTimer);
+    release(m_pGrabTimer);
+    release(m_pLiveInfoTimer);
+    release(m_pCloseTimer);
+    // The recorder is the window's child and goes with it.
 }
 
 void TQLiveBroadCastActivity::closeEvent(QCloseEvent *event)

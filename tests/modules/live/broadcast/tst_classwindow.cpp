@@ -1,9 +1,13 @@
 // The class window in the test process, opened through the class harness
-// against the stand-in service and the stand-in real-time SDK: its context,
-// the settling of a resize, the course-detail request the board set-up
-// sends (counted at the stand-in), and the harness's own dialog hook.
+// against the stand-in service and the stand-in real-time SDK: its context
+// and the objects it makes (in their order, seen through Qt's object hooks),
+// the board set-up that waits for a board area, the course-detail request it
+// sends (counted at the stand-in), the settling of a resize, the board frames
+// of recording, twenty opens and closes (run under ASan/LSan by
+// scripts/sanitize), a picture of the window, and the harness's dialog hook.
 #include "ClassHarness.h"
 #include "TestClock.h"
+#include "TestPictures.h"
 
 #include "base/dialog/CDialogManager.h"
 #include "modules/live/broadcast/TQBroadcastViewModel.h"
@@ -12,15 +16,76 @@
 #include "modules/live/communications/TQRealTimeManager.h"
 #include "modules/live/communications/binary/TQBinaryDownloadManager.h"
 #include "modules/live/communications/binary/TQBinaryTransporterManager.h"
+#include "modules/live/draws/TQBoardSize.h"
+#include "modules/live/draws/TQDrawLayout.h"
 #include "modules/live/draws/TQStudentWritingManager.h"
+#include "modules/live/popover/TQLivePopoverManager.h"
+#include "modules/live/pptplayer/TQPPTPlayerLayout.h"
+#include "modules/live/userlist/TQClassRotateSettingDialog.h"
+#include "modules/live/userlist/TQUserListManager.h"
+#include "modules/live/videocard/TQVideoCardPlayerLayout.h"
+#include "modules/record/RtmpPublisher.h"
+#include "platform/http/ApiPaths.h"
 
 #include <QFileDialog>
+#include <QQuickItem>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWindowStateChangeEvent>
 #include <QtTest>
 
+// Qt's table of debugging hooks (QHooks in Qt's private headers): index 3 is
+// called for every QObject made, index 4 for every one destroyed.
+extern Q_CORE_EXPORT quintptr qtHookData[];
+
 namespace {
+
+// The QObjects made while alive, in order, minus those gone again.
+class ObjectJournal
+{
+public:
+    ObjectJournal()
+    {
+        s_current = this;
+        m_previousAdd = qtHookData[kAddQObject];
+        m_previousRemove = qtHookData[kRemoveQObject];
+        qtHookData[kAddQObject] = reinterpret_cast<quintptr>(&added);
+        qtHookData[kRemoveQObject] = reinterpret_cast<quintptr>(&removed);
+    }
+    ~ObjectJournal()
+    {
+        qtHookData[kAddQObject] = m_previousAdd;
+        qtHookData[kRemoveQObject] = m_previousRemove;
+        s_current = nullptr;
+    }
+    // Class names of the living objects in the order they were made.
+    QStringList classNames() const
+    {
+        QStringList names;
+        for (QObject *object : m_objects)
+            names << QString::fromLatin1(object->metaObject()->className());
+        return names;
+    }
+    template <typename T>
+    T *find() const
+    {
+        for (QObject *object : m_objects)
+            if (auto *typed = qobject_cast<T *>(object))
+                return typed;
+        return nullptr;
+    }
+
+private:
+    static constexpr int kAddQObject = 3;
+    static constexpr int kRemoveQObject = 4;
+    static void added(QObject *object) { s_current->m_objects << object; }
+    static void removed(QObject *object) { s_current->m_objects.removeAll(object); }
+
+    static inline ObjectJournal *s_current = nullptr;
+    quintptr m_previousAdd = 0;
+    quintptr m_previousRemove = 0;
+    QList<QObject *> m_objects;
+};
 
 // The resize_signal emissions: "WxH" and whether it was the settled one.
 QStringList resizes(const QSignalSpy &spy)
@@ -42,6 +107,7 @@ class TestClassWindow : public QObject
 
 private slots:
     void contextOfTheClass();
+    void objectsInTheirOrder();
     void resizeSettles_data();
     void resizeSettles();
     void dialogHookAnswersAndRecords();
@@ -84,6 +150,49 @@ void TestClassWindow::contextOfTheClass()
     QVERIFY(harness.close());
     QVERIFY(downloads.isNull());
     QTRY_VERIFY(realTime.isNull());
+}
+
+void TestClassWindow::objectsInTheirOrder()
+{
+    ClassHarness harness;
+    ObjectJournal journal;
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(), false);
+
+    // The QObjects of the class in the order they are made: the context's
+    // managers, then the window's objects. (The other objects are no
+    // QObjects; the wiring below shows them.)
+    const QStringList order{"TQBinaryDownloadManager", "TQRealTimeManager", "TQStudentWritingManager",
+                            "TQLivePopoverManager", "TQBinaryTransporterManager", "TQBroadCastMethodService",
+                            "TQBroadCastUserListInterface", "TQUserListManager", "TQBroadCastOnSiteHomeWorkInterface",
+                            "TQBroadCastPopoverInterface", "TQMenuListLayout", "TQBroadCastTakePictureInterface",
+                            "TQTopMenuObject", "CourseService", "TQBroadcastViewModel", "UploadFileViewModel",
+                            "RemoteConfigViewModel", "TQTeachingAssistant", "TQBroadCastLiveAudioPlayerViewInterface",
+                            "TQOnsiteHomeworkLayout", "TQBrushSetting", "TQShapeLayout", "TQLiveMaterialListLayout",
+                            "TQClassRotateSettingDialog", "TQTakePictureLayout", "TQMaterialComments",
+                            "TQLiveAudioPlayerLayout", "TQVideoCardPlayerLayout", "TQPPTPlayerLayout",
+                            "TQRecordVideoPlayerLayout", "TQLiveRecorderManager"};
+    QStringList made = journal.classNames();
+    made.erase(std::remove_if(made.begin(), made.end(), [&](const QString &name) { return !order.contains(name); }),
+               made.end());
+    QCOMPARE(made, order);
+
+    // The wiring between them.
+    TQLiveBroadCastContext *context = window->context();
+    QVERIFY(context->m_pPopoverManager->popoverInterface());
+    QCOMPARE(context->m_pViewModel, journal.find<TQBroadcastViewModel>());
+    QVERIFY(context->m_pLiveAudioPlayer);
+    TQUserListManager *userList = journal.find<TQUserListManager>();
+    QVERIFY(userList->userListInterface());
+    QCOMPARE(journal.find<TQClassRotateSettingDialog>()->userListInterface(), userList->userListInterface());
+    QVERIFY(journal.find<TQVideoCardPlayerLayout>()->videoCardInterface());
+    QVERIFY(journal.find<TQPPTPlayerLayout>()->pptInterface());
+    QCOMPARE(RtmpPublisher::instance().captureSource(), static_cast<TQCaptureVideoMainThread *>(window));
+
+    // Gone with the class; the publisher forgets the window.
+    QPointer<TQLivePopoverManager> popovers = context->m_pPopoverManager;
+    QVERIFY(harness.close());
+    QVERIFY(popovers.isNull());
+    QCOMPARE(RtmpPublisher::instance().captureSource(), nullptr);
 }
 
 void TestClassWindow::resizeSettles_data()
