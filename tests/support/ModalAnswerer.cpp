@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 ModalAnswerer::ModalAnswerer(Answer answer, int delayMs, QObject *parent)
@@ -53,11 +55,17 @@ void ModalAnswerer::poll()
 void ModalAnswerer::record(QWidget *box)
 {
     ++m_boxesSeen;
+    m_lastButtons.clear();
+    if (auto *chooser = qobject_cast<QFileDialog *>(box)) {
+        m_lastTitle = chooser->windowTitle();
+        m_lastText = chooser->nameFilters().join(QStringLiteral(";;"));
+        emit boxSeen(m_lastTitle, m_lastText, m_lastButtons);
+        return;
+    }
     auto *title = box->findChild<QLabel *>(QStringLiteral("titleLabel"));
     auto *text = box->findChild<QLabel *>(QStringLiteral("textLabel"));
     m_lastTitle = title ? title->text() : box->windowTitle();
     m_lastText = text ? text->text() : QString();
-    m_lastButtons.clear();
     for (const char *name : {"firstButton", "secondButton"}) {
         if (auto *button = box->findChild<QAbstractButton *>(QLatin1String(name)))
             m_lastButtons.append(button->text());
@@ -67,6 +75,19 @@ void ModalAnswerer::record(QWidget *box)
 
 void ModalAnswerer::act(QWidget *box, Answer answer)
 {
+    if (auto *chooser = qobject_cast<QFileDialog *>(box)) {
+        if ((answer == PressFirst || answer == PressSecond) && !m_chosenFile.isEmpty()) {
+            // Typed as a user would: selectFile leaves a focused name field alone.
+            if (auto *name = chooser->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(m_chosenFile);
+            else
+                chooser->selectFile(m_chosenFile);
+            QMetaObject::invokeMethod(chooser, "accept");
+        } else if (answer != Wait) {
+            chooser->reject();
+        }
+        return;
+    }
     switch (answer) {
     case PressFirst:
     case PressSecond: {

@@ -14,6 +14,8 @@ class QWidget;
 // window to close. Wait leaves the box alone (to let a count-down run out).
 // Whatever the answer, a box still open after the deadline is dismissed with
 // Escape and counted in timedOut(), so no test can hang on a box.
+// A file chooser is answered the same way: either button picks the chosen
+// file (cancels when none is set), Escape and Close cancel.
 class ModalAnswerer : public QObject
 {
     Q_OBJECT
@@ -28,9 +30,12 @@ public:
 
     void setAnswer(Answer answer) { m_answer = answer; }
     void setDeadline(int ms) { m_deadlineMs = ms; }
+    void setChosenFile(const QString &path) { m_chosenFile = path; }
 
     int boxesSeen() const { return m_boxesSeen; }
     int timedOut() const { return m_timedOut; }
+    // A file chooser's title is its window title, its text its name filters
+    // (";;" between them), and it has no buttons.
     QString lastTitle() const { return m_lastTitle; }
     QString lastText() const { return m_lastText; }
     QStringList lastButtons() const { return m_lastButtons; }
@@ -50,6 +55,7 @@ private:
     Answer m_answer;
     int m_delayMs;
     int m_deadlineMs = 15000;
+    QString m_chosenFile;
     QTimer m_timer;
     QPointer<QWidget> m_current;
     bool m_answered = false;

@@ -2,6 +2,7 @@
 
 #include "modules/live/communications/TQBulkSendingRequest.h"
 #include "modules/live/communications/TQResendEntry.h"
+#include "modules/live/draws/TQBroadCastDrawDataSourceInterface.h"
 
 #include <QObject>
 #include <QString>
@@ -39,7 +40,7 @@ struct TQLateRequestFetch;
 // Ownership: every action handed to a send operation belongs to the manager
 // from the call on; it is deleted when it was sent, dropped, merged away, or
 // when the manager goes.
-class TQRealTimeManager : public QObject
+class TQRealTimeManager : public QObject, public TQBroadCastDrawDataSourceInterface::RealTimeManager
 {
     Q_OBJECT
 
@@ -131,8 +132,8 @@ public:
     void sendControlAction(TQAction *action);
     void sendPendingControlActions();
     void sendActionImmediately(TQAction *action);
-    void addDrawingAction(TQDrawingAction *action);
-    void pauseDrawingSending(int seconds);
+    void addDrawingAction(TQDrawingAction *action) override;
+    void pauseDrawingSending(int seconds) override;
     void countDownDrawingPause();
     void registerUserIDForBulkSending(TQBulkSendingRequest request);
     // The caller keeps `raw`. True when the message channel took it while

@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+// The player of an audio material.
+PopupPanelBase {
+}

@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+// The students in the black room.
+PopupPanelBase {
+}

@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+// The review of the students' onsite homework.
+PopupPanelBase {
+}

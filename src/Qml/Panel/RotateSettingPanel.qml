@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+// The video room's rotation setting.
+PopupPanelBase {
+}

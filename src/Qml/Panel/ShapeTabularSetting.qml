@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+// Rows and columns of a new table.
+PopupPanelBase {
+}

@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+// Angles of a new triangle.
+PopupPanelBase {
+}

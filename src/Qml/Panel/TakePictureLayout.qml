@@ -1,0 +1,5 @@
+import QtQuick 2.12
+
+// The photo answers of the students.
+PopupPanelBase {
+}
