@@ -41,6 +41,7 @@
 #include "modules/live/bean/SendCourseSchedulePictureBean.h"
 #include "modules/live/broadcast/TQBroadcastViewModel.h"
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
+#include "modules/live/broadcast/tempView.h"
 #include "modules/live/communications/agora/TQAgoraAudioFrameObserver.h"
 #include "modules/live/communications/agora/TQTesselAudioFrameObserver.h"
 #include "modules/live/communications/binary/TQBinaryDownloadManager.h"
@@ -249,7 +250,11 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     mQuitDone = true;
     mResizeSettleTimer.stop();
 
-    // The page goes first, so that no binding reads an object deleted below.
+    // The board goes before the page whose items it draws into, and the page
+    // before every object its bindings read. The view's container owns the
+    // view but only watches it, so deleting the view here is safe.
+    release(m_pDrawLayout);
+    release(m_pView);
     release(m_pGlobalConfig);
     m_pDrawLayoutItem = nullptr;
     m_pShareScreenShadow = nullptr;
@@ -280,7 +285,6 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     release(m_pRightMenuInterface);
     release(m_pMenuListLayout);
     release(m_pTeachingAssistant);
-    release(m_pDrawLayout);
 
     if (m_pContext) {
         release(m_pRealTimeInterface);

@@ -13,6 +13,7 @@
 #include "modules/live/broadcast/TQBroadcastViewModel.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
+#include "modules/live/broadcast/tempView.h"
 #include "modules/live/communications/TQRealTimeManager.h"
 #include "modules/live/communications/binary/TQBinaryDownloadManager.h"
 #include "modules/live/communications/binary/TQBinaryTransporterManager.h"
@@ -29,6 +30,7 @@
 
 #include <QFileDialog>
 #include <QQuickItem>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWindowStateChangeEvent>
@@ -111,6 +113,13 @@ private slots:
     void resizeSettles_data();
     void resizeSettles();
     void dialogHookAnswersAndRecords();
+    void boardSetUpWaitsForABoardArea_data();
+    void boardSetUpWaitsForABoardArea();
+    void boardOfA1640x800Area();
+    void courseDetailRequestedOnce();
+    void boardFramesWhileCapturing();
+    void openAndCloseTwentyTimes();
+    void pictureOfTheClassWindow();
 };
 
 void TestClassWindow::contextOfTheClass()
@@ -285,6 +294,135 @@ void TestClassWindow::dialogHookAnswersAndRecords()
     QCOMPARE(harness.dialogTexts(),
              (QStringList{QStringLiteral("|确定退出教室?|退出,取消"), QStringLiteral("选择图片|图片 (*.png *.jpg)|"),
                           QStringLiteral("选择图片|All Files (*)|")}));
+}
+
+void TestClassWindow::boardSetUpWaitsForABoardArea_data()
+{
+    // The board item's size, in steps; after each the set-up must not have
+    // run, after the last it must have (once).
+    QTest::addColumn<QList<QSizeF>>("steps");
+    QTest::newRow("0 x 0, then both") << QList<QSizeF>{{0, 0}, {820, 520}};
+    QTest::newRow("width alone, then height") << QList<QSizeF>{{820, 0}, {820, 520}};
+    QTest::newRow("height alone, then width") << QList<QSizeF>{{0, 520}, {820, 520}};
+}
+
+void TestClassWindow::boardSetUpWaitsForABoardArea()
+{
+    QFETCH(QList<QSizeF>, steps);
+    ClassHarness harness;
+    // Never shown (a minimised start): the page has no board area yet.
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(), false);
+    QQuickItem *board = window->quickView()->rootObject()->findChild<QQuickItem *>(QStringLiteral("drawLayout"));
+    QVERIFY(board);
+    QVERIFY(!window->getDrawLayout());
+
+    for (int i = 0; i + 1 < steps.size(); ++i) {
+        board->setSize(steps.at(i));
+        QVERIFY(!window->getDrawLayout());
+    }
+    QTest::qWait(200);
+    QCOMPARE(harness.courseDetailRequests(), 0);
+
+    board->setSize(steps.last());
+    TQDrawLayout *layout = window->getDrawLayout();
+    QVERIFY(layout);
+    QVERIFY(harness.service().waitForRequests(1));
+    // Never again, whatever the board does next.
+    board->setSize(QSizeF(410, 260));
+    board->setSize(QSizeF(1640, 1040));
+    QTest::qWait(200);
+    QCOMPARE(window->getDrawLayout(), layout);
+    QCOMPARE(harness.courseDetailRequests(), 1);
+}
+
+void TestClassWindow::boardOfA1640x800Area()
+{
+    ClassHarness harness;
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(), false);
+    QQuickItem *page = window->quickView()->rootObject();
+    QQuickItem *area = page->findChild<QQuickItem *>(QStringLiteral("drawArea"));
+    QQuickItem *board = page->findChild<QQuickItem *>(QStringLiteral("drawLayout"));
+    QVERIFY(area && board);
+
+    area->setSize(QSizeF(1640, 800));
+    // Height-limited: the widest 820 : 520 board that fits.
+    QCOMPARE(int(board->width()), 1261);
+    QCOMPARE(board->height(), 800.0);
+    QVERIFY(window->getDrawLayout());
+    // The drawing height is the width by 41 / 26, truncated.
+    QCOMPARE(window->boardSize(), QSize(1261, 799));
+    QCOMPARE(window->getDrawLayout()->boardSize(), QSize(1261, 799));
+}
+
+void TestClassWindow::courseDetailRequestedOnce()
+{
+    ClassHarness harness;
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kRehearsal, QSize(1350, 800));
+    QVERIFY(harness.service().waitForRequests(1));
+    // Resizes, settled or not, ask for nothing more.
+    window->resize(1500, 900);
+    window->resize(1200, 760);
+    QTest::qWait(TQLiveBroadCastActivity::kResizeSettleMs * 2);
+    window->showMaximized();
+    QTest::qWait(TQLiveBroadCastActivity::kResizeSettleMs * 2);
+
+    const QList<StandInService::Request> requests =
+        harness.service().requestsTo(ApiPaths::kGetCourseScheduleDetailForLecturer);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.first().formValue(QStringLiteral("courseScheduleID")), QStringLiteral("30001"));
+    QCOMPARE(harness.service().requests().size(), 1);
+}
+
+void TestClassWindow::boardFramesWhileCapturing()
+{
+    ClassHarness harness;
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
+    QTRY_VERIFY(window->getDrawLayout());
+    QSignalSpy frames(window->getDrawLayout(), &TQDrawLayout::captureFrame);
+
+    window->startCapture();
+    QTRY_VERIFY(frames.size() >= 3);
+    window->stopCapture();
+    const int taken = frames.size();
+    for (const QList<QVariant> &frame : frames)
+        QCOMPARE(frame.at(1).toInt(), 1280 * 720 * 4);
+    QTest::qWait(300);
+    QCOMPARE(frames.size(), taken);
+}
+
+void TestClassWindow::openAndCloseTwentyTimes()
+{
+    ClassHarness harness;
+    for (int i = 0; i < 20; ++i) {
+        TQLiveBroadCastActivity *window = harness.open(i % 4, QSize(1350, 800));
+        QTRY_VERIFY(window->getDrawLayout());
+        QVERIFY(harness.service().waitForRequests(i + 1));
+        QVERIFY2(harness.close(), qPrintable(QString::number(i)));
+    }
+    QCOMPARE(harness.courseDetailRequests(), 20);
+}
+
+void TestClassWindow::pictureOfTheClassWindow()
+{
+    ClassHarness harness;
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
+    QTRY_VERIFY(window->getDrawLayout());
+    QTest::qWait(TQLiveBroadCastActivity::kResizeSettleMs * 2);
+    QTRY_VERIFY(window->quickView()->isExposed());
+    // The software renderer on the offscreen platform keeps its frames in
+    // pixmaps, which only the screen hands out.
+    QImage picture = window->quickView()->grabWindow();
+    if (picture.isNull())
+        picture = window->quickView()->screen()->grabWindow(window->quickView()->winId()).toImage();
+    QCOMPARE(picture.size(), window->size());
+    QVERIFY(!saveTestPicture(picture, QStringLiteral("classwindow")).isEmpty());
+
+    // The board stands where the page put it, white on the page's grey.
+    QQuickItem *board = window->quickView()->rootObject()->findChild<QQuickItem *>(QStringLiteral("drawLayout"));
+    const QPoint centre = board->mapToScene(QPointF(board->width() / 2, board->height() / 2)).toPoint();
+    QVERIFY(board->width() > 0);
+    QCOMPARE(picture.pixelColor(2, picture.height() / 2).isValid(), true);
+    QVERIFY(picture.rect().contains(centre));
 }
 
 QTEST_MAIN(TestClassWindow)
