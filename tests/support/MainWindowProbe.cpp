@@ -1,5 +1,7 @@
 #include "MainWindowProbe.h"
 
+#include "TestPictures.h"
+
 #include "TopLevelWidgets.h"
 
 #include "base/dialog/CToast.h"
@@ -135,15 +137,7 @@ QStringList toastTexts()
 
 QImage grab(mainWindow *window)
 {
-    waitForFrame(window);
-    QQuickView *view = window->quickView();
-    // With OpenGL (a real X screen) the view reads its last frame back.
-    const QImage image = view->grabWindow();
-    if (!image.isNull())
-        return image;
-    // The software renderer grabs only from an image backing store; the
-    // offscreen platform keeps pixmaps, which its screen hands out.
-    return view->screen()->grabWindow(view->winId()).toImage();
+    return grabQuickView(window->quickView());
 }
 
 } // namespace MainWindowProbe

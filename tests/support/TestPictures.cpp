@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QQuickView>
+#include <QScreen>
+#include <QSignalSpy>
 
 QString saveTestPicture(const QImage &image, const QString &name)
 {
@@ -20,4 +23,15 @@ QRect paintedBounds(const QImage &image)
             if (qAlpha(image.pixel(x, y)) != 0)
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+QImage grabQuickView(QQuickView *view)
+{
+    QSignalSpy frame(view, &QQuickWindow::frameSwapped);
+    view->update();
+    frame.wait(2000);
+    const QImage image = view->grabWindow();
+    if (!image.isNull())
+        return image;
+    return view->screen()->grabWindow(view->winId()).toImage();
 }
