@@ -78,7 +78,8 @@ struct SendCourseSchedulePictureBean;
 //
 // The implementation is split by concern: TQLiveBroadCastActivity.cpp (the
 // objects, connections, events and capture), TQLiveBroadCastActivityView.cpp
-// (the class page and the board set-up).
+// (the class page and the board set-up), and one TQLiveBroadCastActivity<Concern>.cpp
+// per further concern, each with its own section at the end of this class.
 class TQLiveBroadCastActivity : public QWidget, public TQCaptureVideoMainThread
 {
     Q_OBJECT
@@ -311,4 +312,12 @@ private:
     int mReconnectRtmpTimeLeft = -1;
 
     bool mQuitDone = false;
+
+    // Class start and the real-time connection.
+
+    // Board, pages and materials in class.
+
+    // Typing text on the board.
+
+    // Student control through the service object.
 };
