@@ -81,6 +81,8 @@ void TQBroadCastRealTimeInterface::mediaNetworkConnected()
     CLog::log(QStringLiteral("[RTC] TQBroadCastRealTimeInterface::mediaNetworkConnected after updateNetworkStatus do "
                              "enableAudioVolumeIndication"));
     liveContext()->m_pRealTimeManager->enableAudioVolumeIndication(2000, 3, true);
+    if (TQLiveBroadCastActivity *window = methodService()->getActivity())
+        window->scheduleAutoRecordCheck();
 }
 
 void TQBroadCastRealTimeInterface::mediaNetworkConnectFailure() {}
@@ -92,7 +94,11 @@ void TQBroadCastRealTimeInterface::dataNetworkConnected()
     updateNetworkStatus(nullptr, &connected);
 }
 
-void TQBroadCastRealTimeInterface::dataNetworkConnectFailure() {}
+void TQBroadCastRealTimeInterface::dataNetworkConnectFailure()
+{
+    if (TQLiveBroadCastActivity *window = methodService()->getActivity())
+        window->handleDataConnectFailure();
+}
 
 void TQBroadCastRealTimeInterface::updateNetworkStatus(const bool *mediaConnected, const bool *dataConnected)
 {
@@ -101,8 +107,12 @@ void TQBroadCastRealTimeInterface::updateNetworkStatus(const bool *mediaConnecte
         context->mediaConnected = *mediaConnected;
     if (dataConnected)
         context->dataConnected = *dataConnected;
-    if (context->mediaConnected && context->dataConnected)
-        CLog::log(QStringLiteral("TQBroadCastRealTimeInterface::updateNetworkStatus startTeaching"));
+    if (!context->mediaConnected || !context->dataConnected)
+        return;
+    CLog::log(QStringLiteral("TQBroadCastRealTimeInterface::updateNetworkStatus startTeaching"));
+    // The window starts teaching once per class; later reports return there.
+    if (TQLiveBroadCastActivity *window = methodService()->getActivity())
+        window->startTeachingOrLearning();
 }
 
 void TQBroadCastRealTimeInterface::logoutData()

@@ -12,6 +12,7 @@
 class CParticipantBean;
 class CourseDetailBean;
 class TQAction;
+class TQTeachingAssistant;
 
 // The class window's delegate of the real-time layer: turns every report of
 // the networks and every action a student sends into changes of the current
@@ -92,6 +93,8 @@ private:
 
     // Looks the user up; asks the server for him first when the course says so.
     CParticipantBean *participantSeen(long uid, bool mayMoveBystander);
+    // The window's, or null while there is no window.
+    TQTeachingAssistant *teachingAssistant() const;
     // The participant record of the signed-in teacher, or null.
     CParticipantBean *ownParticipant() const;
     static CourseDetailBean *course();

@@ -20,9 +20,12 @@
 #include "actions/status/TQStatusActionCameraVideo.h"
 #include "actions/status/TQStatusFallback.h"
 #include "actions/status/TQStatusUserResponse.h"
+#include "modules/live/TeachingAssistant/TQTeachingAssistant.h"
 #include "modules/live/bean/CParticipantBean.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/TQInClassMessage.h"
+#include "modules/live/broadcast/TQBroadCastMethodService.h"
+#include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
 #include "modules/live/broadcast/TQStageTimeSpan.h"
 #include "modules/live/broadcast/TQStageTimeTracker.h"
@@ -116,6 +119,12 @@ QString text(const std::string &s)
 }
 
 } // namespace
+
+TQTeachingAssistant *TQBroadCastRealTimeInterface::teachingAssistant() const
+{
+    TQLiveBroadCastActivity *window = methodService()->getActivity();
+    return window ? window->teachingAssistant() : nullptr;
+}
 
 void TQBroadCastRealTimeInterface::actionMessageFromStudent(TQActionsFromNet *actions)
 {
@@ -302,6 +311,9 @@ void TQBroadCastRealTimeInterface::handleRaiseHand(CParticipantBean *participant
     CLog::printf("LiveBroadcast: raise hand userID %d", participant->mUserId);
     participant->mTimeStampHandRaised = currentTimeMillis();
     participant->handRaiseNum = qMax(participant->handRaiseNum, 0) + 1;
+    if (TQTeachingAssistant *assistant = teachingAssistant())
+        assistant->addRaiseHandMessage(participant->mUserId, text(participant->remarkName),
+                                       participant->mTimeStampHandRaised);
 }
 
 void TQBroadCastRealTimeInterface::handlePrivateMessage(TQAction *action, CParticipantBean *participant, int sender)
@@ -318,6 +330,8 @@ void TQBroadCastRealTimeInterface::handlePrivateMessage(TQAction *action, CParti
     course()->keepPrivateMessage(message);
     participant->mArrayOfPrivateMessages.append(message);
     participant->mHasNewPrivateMessages = true;
+    if (TQTeachingAssistant *assistant = teachingAssistant())
+        assistant->addPrivateMessage(*message);
 }
 
 void TQBroadCastRealTimeInterface::handlePublicMessage(TQAction *&slot, const CParticipantBean *participant,
@@ -336,6 +350,8 @@ void TQBroadCastRealTimeInterface::handlePublicMessage(TQAction *&slot, const CP
         chat->receiver = TQAction::GENERAL_AUDIENCE;
         // The manager copies the message and owns the record from here on.
         liveContext()->m_pRealTimeManager->sendPublicMessage(std::exchange(slot, nullptr));
+        if (TQTeachingAssistant *assistant = teachingAssistant())
+            assistant->addPublicMessage(*message);
     }
     CLog::printf("LiveBroadcast: public message %#lx done", address);
 }

@@ -122,6 +122,7 @@ public:
     virtual void initConnections();
 
     TQDrawLayout *getDrawLayout() const { return m_pDrawLayout; }
+    TQTeachingAssistant *teachingAssistant() const { return m_pTeachingAssistant; }
     // Asks the service for the course detail of this schedule.
     void requestCourseDetail();
 
