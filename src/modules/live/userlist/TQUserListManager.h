@@ -74,6 +74,12 @@ public:
 
     // Stage ---------------------------------------------------------------------
     bool isStudentOnStage(qint64 userID) const;
+    // The students and the teacher on the stage, in order of arrival.
+    const std::vector<int> &onStageUserIDs() const { return mStageUsers; }
+    // Set from the list's full-screen button; the service object clears it
+    // when it ends the all-students full screen.
+    bool isAllStudentsFullscreen() const { return mAllStudentsFullscreen; }
+    void clearAllStudentsFullscreen() { mAllStudentsFullscreen = false; }
     void addOnStageStudent(TQRemoteUser user);
     // Every occurrence of the id leaves the stage list.
     void removeOnStageStudent(qint64 userID);
