@@ -13,6 +13,7 @@
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
 #include "modules/live/communications/TQCallQualityStats.h"
 #include "modules/live/communications/TQRealTimeManager.h"
+#include "modules/live/userlist/TQUserListManager.h"
 #include "modules/login/LoginManager.h"
 #include "utils/CLog.h"
 #include "utils/TimeUtils.h"
@@ -46,6 +47,18 @@ CourseDetailBean *TQBroadCastRealTimeInterface::course()
 int TQBroadCastRealTimeInterface::ownUserId()
 {
     return LoginManager::getUserID().toInt();
+}
+
+TQUserListManager *TQBroadCastRealTimeInterface::userListManager() const
+{
+    TQLiveBroadCastActivity *window = methodService()->getActivity();
+    return window ? window->userListManager() : nullptr;
+}
+
+void TQBroadCastRealTimeInterface::refreshStudentList(bool sort) const
+{
+    if (TQUserListManager *list = userListManager())
+        list->updateStudentVideoSession(sort);
 }
 
 CParticipantBean *TQBroadCastRealTimeInterface::ownParticipant() const
@@ -236,21 +249,46 @@ void TQBroadCastRealTimeInterface::checkLiveRoomUserState(CParticipantBean *part
                      long(participant->mUserId));
         return;
     }
+    TQUserListManager *list = userListManager();
+    const std::string userIdText = participant->userBriefInfo.userId;
     if (isOnline) {
         if (!participant->mInsideBlackroom && participant->mClassJoinedInData && !participant->mSelectedToVideoRoom) {
+            if (list && list->getRemoteUserCount() >= currentCourse->mStageCapacity) {
+                const int evicted = list->findOfflineVideoRoomUser();
+                if (evicted != -1) {
+                    list->removeRemoteUser(evicted);
+                    list->addRemoteUser(TQRemoteUser(participant->mUserId, participant->getDisplayName(), true));
+                    CLog::printf("TQBroadCastRealTimeInterface::checkLiveRoomUserState online : %s replace %d",
+                                 userIdText.c_str(), evicted);
+                }
+            } else if (list) {
+                list->addRemoteUser(TQRemoteUser(participant->mUserId, participant->getDisplayName(), true));
+                CLog::printf("TQBroadCastRealTimeInterface::checkLiveRoomUserState online : %s", userIdText.c_str());
+            }
+            // Also when nobody could make room: he is out of the black room.
             participant->mShouldAudioOn = currentCourse->mDefaultStudentAudioOn;
             participant->mInsideBlackroom = false;
+            refreshStudentList(true);
         }
     } else {
         if (!participant->mClassJoinedInData && !participant->mClassJoinedInMedia
             && participant->mSelectedToVideoRoom) {
+            if (participant->mPickedForTalk != 0) {
+                methodService()->studentOffStage(participant->mUserId);
+                if (list)
+                    list->removeOnStageStudent(participant->mUserId);
+            }
+            if (list)
+                list->removeRemoteUser(participant->mUserId);
             QList<CParticipantBean *> candidates = currentCourse->getOnlineStudentsNotOnStage();
             CLog::debug(QStringLiteral("candidate student count %1").arg(candidates.size()));
             if (!candidates.isEmpty()) {
                 std::sort(candidates.begin(), candidates.end(), participantComparator);
+                const CParticipantBean *next = candidates.first();
+                if (list)
+                    list->addRemoteUser(TQRemoteUser(next->mUserId, next->getDisplayName(), false));
                 CLog::printf("TQBroadCastRealTimeInterface::checkLiveRoomUserState offLine : %s with %s",
-                             participant->userBriefInfo.userId.c_str(),
-                             candidates.first()->userBriefInfo.userId.c_str());
+                             userIdText.c_str(), next->userBriefInfo.userId.c_str());
             }
         }
     }
@@ -267,6 +305,7 @@ void TQBroadCastRealTimeInterface::onRemoteAudioStateChanged(long uid, int state
         return;
     participant->mAudioState = state;
     participant->mAudioReason = reason;
+    refreshStudentList(false);
 }
 
 void TQBroadCastRealTimeInterface::onRemoteVideoStateChanged(long uid, int state, int reason)
@@ -277,6 +316,7 @@ void TQBroadCastRealTimeInterface::onRemoteVideoStateChanged(long uid, int state
     participant->mVideoState = state;
     participant->mVideoReason = reason;
     participant->mTimeStampVideoStateChanged = currentTimeMillis();
+    refreshStudentList(false);
 }
 
 void TQBroadCastRealTimeInterface::onNetworkQuality(long uid, int txQuality, int rxQuality)
@@ -313,6 +353,7 @@ void TQBroadCastRealTimeInterface::onRemoteVideoStats(long uid, int width, int h
                       .arg(participant->mVideoState));
         participant->mVideoState = kVideoPlaying;
         participant->mVideoReason = kReasonLocal;
+        refreshStudentList(false);
     }
     if (participant->mAvgAudioVideoQuality)
         participant->mAvgAudioVideoQuality->addVideoStatistics(sample);
@@ -361,7 +402,9 @@ void TQBroadCastRealTimeInterface::onLocalVideoFallBackToAudioOnly(bool isFallBa
 
 void TQBroadCastRealTimeInterface::onUserAudioVolumeIndication(TQAudioVolumeInfo *pAudioVolumeInfo)
 {
-    Q_UNUSED(pAudioVolumeInfo)
+    // The record stays the real-time layer's.
+    if (TQUserListManager *list = userListManager())
+        list->updateUserVolume(pAudioVolumeInfo);
 }
 
 void TQBroadCastRealTimeInterface::onAudioMixingStateChanged(int state, int errorCode)

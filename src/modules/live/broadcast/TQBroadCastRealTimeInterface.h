@@ -13,6 +13,7 @@ class CParticipantBean;
 class CourseDetailBean;
 class TQAction;
 class TQTeachingAssistant;
+class TQUserListManager;
 
 // The class window's delegate of the real-time layer: turns every report of
 // the networks and every action a student sends into changes of the current
@@ -95,6 +96,9 @@ private:
     CParticipantBean *participantSeen(long uid, bool mayMoveBystander);
     // The window's, or null while there is no window.
     TQTeachingAssistant *teachingAssistant() const;
+    TQUserListManager *userListManager() const;
+    // Refreshes the student list's flags (and its order with `sort`).
+    void refreshStudentList(bool sort) const;
     // The participant record of the signed-in teacher, or null.
     CParticipantBean *ownParticipant() const;
     static CourseDetailBean *course();
