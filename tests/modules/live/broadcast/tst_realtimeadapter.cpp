@@ -94,6 +94,7 @@ private slots:
     void answers_data();
     void answers();
     void candidatesOrder();
+    void videoRoomBookkeeping();
     void manyEnvelopesLeaveNothing();
 
 private:
@@ -546,6 +547,27 @@ void TestRealTimeAdapter::candidatesOrder()
     QList<CParticipantBean *> list{&late, &sameA, &early, &sameB};
     std::sort(list.begin(), list.end(), TQBroadCastRealTimeInterface::participantComparator);
     QCOMPARE(list, (QList<CParticipantBean *>{&early, &sameB, &sameA, &late}));
+}
+
+void TestRealTimeAdapter::videoRoomBookkeeping()
+{
+    m_context->teachingStarted = true;
+    SimStudent *ming = student(kMing);
+    SimStudent *bob = student(kBob);
+    QVERIFY(ming && bob);
+    QCOMPARE(m_course->mSessionStatusDue, 2);
+    // A user the course does not list waits for his record's reply.
+    QVERIFY(student(kStranger));
+    QCOMPARE(m_log->messages().filter("checkLiveRoomUserState student role not student: 4").size(), 1);
+    QCOMPARE(m_course->mSessionStatusDue, 2);
+
+    // Bob leaves the video room: the waiting online student takes his place.
+    participant(kBob)->mSelectedToVideoRoom = true;
+    m_context->participantsChanged = false;
+    bob->leave();
+    QVERIFY(waitFor([this] { return m_course->mSessionStatusDue == 3; }));
+    QVERIFY(m_context->participantsChanged);
+    QCOMPARE(m_log->messages().filter("checkLiveRoomUserState offLine : 43 with 42").size(), 1);
 }
 
 void TestRealTimeAdapter::manyEnvelopesLeaveNothing()
