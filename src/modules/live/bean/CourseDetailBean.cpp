@@ -656,6 +656,14 @@ QList<TQInClassMessage *> CourseDetailBean::getRecentPublicMessages() const
     return recent;
 }
 
+void CourseDetailBean::keepPrivateMessage(TQInClassMessage *message)
+{
+    // Kept beside the retired public messages: nothing reads them from
+    // there, they only go with the record.
+    if (message && !mRetiredMessages.contains(message))
+        mRetiredMessages.append(message);
+}
+
 // Class identity ---------------------------------------------------------------------
 
 void CourseDetailBean::stampClassEntry()

@@ -140,6 +140,9 @@ public:
     // The newest messages (oldest first) until their bodies reach 8000 bytes;
     // the list is the caller's, the messages stay the record's.
     QList<TQInClassMessage *> getRecentPublicMessages() const;
+    // Takes ownership of a received private message, which the participant's
+    // list and the chat only point at; deleted with the record.
+    void keepPrivateMessage(TQInClassMessage *message);
 
     // Class identity ---------------------------------------------------------
     void stampClassEntry();

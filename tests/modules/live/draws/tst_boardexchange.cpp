@@ -2,9 +2,10 @@
 // board's QML layers in a shown QQuickView with their draw layout and draw
 // manager, the live draw data source, the real real-time manager over the
 // stand-in SDK, the binary transporter, the student writing manager, and the
-// stand-in service answering the paste upload over HTTP. The class window's
-// real-time adapter is played by a small dispatcher here: students' strokes
-// to the writing manager, partitions to the transporter, a history request
+// stand-in service answering the paste upload over HTTP. The real-time
+// manager, transporter and writing manager are a class context's, and the
+// class window's real-time adapter takes what students send: strokes to the
+// writing manager, partitions to the transporter, a history request
 // registered for bulk sending. SimStudents decode what reaches them with
 // their own code.
 //
@@ -12,15 +13,12 @@
 // the teacher pastes a picture, and a late student rebuilds the board from
 // the history the first three left behind.
 #include "BoardSceneFixture.h"
-#include "RecordingWindow.h"
 #include "SimStudent.h"
 #include "StandInService.h"
 #include "TestClock.h"
 #include "TestPictures.h"
 #include "UploadParts.h"
 
-#include "actions/TQActionsFromNet.h"
-#include "actions/control/TQControlRequestBulkData.h"
 #include "actions/drawing/TQDrawingActionLine.h"
 #include "actions/drawing/TQDrawingActionMoveUpDown.h"
 #include "actions/drawing/TQDrawingActionSave.h"
@@ -29,11 +27,12 @@
 #include "common/uploadfile/UploadFileViewModel.h"
 #include "modules/coach/course/CourseService.h"
 #include "modules/live/bean/CParticipantBean.h"
+#include "modules/live/broadcast/TQBroadCastMethodService.h"
+#include "modules/live/broadcast/TQBroadCastRealTimeInterface.h"
+#include "modules/live/broadcast/TQLiveBroadCastContext.h"
 #include "modules/live/communications/TQRealTimeEngineFactory.h"
 #include "modules/live/communications/TQRealTimeManager.h"
-#include "modules/live/communications/binary/TQBinaryPartition.h"
 #include "modules/live/communications/binary/TQBinaryTransporterManager.h"
-#include "modules/live/communications/binary/TQBroadCastBinaryTransporterInterface.h"
 #include "modules/live/draws/TQStudentWritingManager.h"
 #include "platform/http/ApiPaths.h"
 #include "utils/GlobalConfig.h"
@@ -45,7 +44,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <typeinfo>
 
 namespace {
 
@@ -88,11 +86,6 @@ bool redNear(const QImage &image, QPoint at)
         }
     }
     return false;
-}
-
-bool isExactly(const TQAction *action, const std::type_info &type)
-{
-    return typeid(*action) == type;
 }
 
 // The drawing send of the real-time manager, as the class context hands it
@@ -146,8 +139,6 @@ private slots:
     void lateStudentRebuildsHistory();
 
 private:
-    // The window's dispatcher for what students send.
-    void dispatch(TQActionsFromNet &actions);
     QString historyText(int index) const;
     // What the offscreen screen shows of the board.
     QImage boardPicture() const
@@ -166,12 +157,14 @@ private:
     std::unique_ptr<CourseService> m_courseService;
     std::unique_ptr<UploadFileViewModel> m_uploads;
     std::unique_ptr<UploadingServices> m_services;
-    std::unique_ptr<TQRealTimeManager> m_manager;
+    // The class's managers, as the window has them.
+    std::unique_ptr<TQLiveBroadCastContext> m_context;
+    std::unique_ptr<TQBroadCastMethodService> m_methodService;
+    std::unique_ptr<TQBroadCastRealTimeInterface> m_adapter;
+    TQRealTimeManager *m_manager = nullptr;
     std::unique_ptr<DrawingSend> m_send;
-    std::unique_ptr<TQBroadCastBinaryTransporterInterface> m_transporterInterface;
-    std::unique_ptr<TQBinaryTransporterManager> m_transporter;
-    std::unique_ptr<TQStudentWritingManager> m_writing;
-    RecordingWindow m_window;
+    TQBinaryTransporterManager *m_transporter = nullptr;
+    TQStudentWritingManager *m_writing = nullptr;
     std::vector<std::unique_ptr<CParticipantBean>> m_participants;
     std::unique_ptr<SimStudent> m_writer;
     std::unique_ptr<SimStudent> m_watcher;
@@ -199,19 +192,21 @@ void TestBoardExchange::initTestCase()
     m_commonService = std::make_unique<CommonService>();
     m_courseService = std::make_unique<CourseService>();
     m_uploads = std::make_unique<UploadFileViewModel>(m_commonService.get(), m_courseService.get());
-    m_manager = std::make_unique<TQRealTimeManager>();
+    m_context = std::make_unique<TQLiveBroadCastContext>();
+    m_context->courseScheduleID = int(kSchedule);
+    m_methodService = std::make_unique<TQBroadCastMethodService>(nullptr, m_context.get());
+    m_adapter = std::make_unique<TQBroadCastRealTimeInterface>(m_methodService.get(), m_context.get());
+    m_manager = m_context->m_pRealTimeManager;
     m_send = std::make_unique<DrawingSend>(*m_manager);
-    m_transporterInterface = std::make_unique<TQBroadCastBinaryTransporterInterface>(m_manager.get());
-    m_transporter = std::make_unique<TQBinaryTransporterManager>();
-    m_transporter->setTransporterInterface(m_transporterInterface.get());
-    m_writing = std::make_unique<TQStudentWritingManager>();
+    m_transporter = m_context->m_pBinaryTransporter;
+    m_writing = m_context->m_pStudentWritingManager;
     m_writing->setDrawManager(m_scene->manager());
 
     // The board reaches the class through the window's services and context.
     m_services = std::make_unique<UploadingServices>();
     m_services->uploads = m_uploads.get();
     m_services->context.realTimeManager = m_send.get();
-    m_services->context.transporter = m_transporter.get();
+    m_services->context.transporter = m_transporter;
     m_services->attach(m_scene->source);
     TQDrawManager *board = m_scene->manager();
     connect(m_uploads.get(), &UploadFileViewModel::uploadFileSuccess_signal, board,
@@ -219,17 +214,17 @@ void TestBoardExchange::initTestCase()
     connect(m_uploads.get(), &UploadFileViewModel::uploadFileFailure_signal, board,
             [board](Failure &) { board->handleUploadFileFailure(); });
 
-    m_window.inspect = [this](TQActionsFromNet &actions) { dispatch(actions); };
-    m_manager->setDelegate(&m_window);
+    m_manager->setDelegate(m_adapter.get());
     m_manager->init(0, 1, 4);
     m_manager->loadDataChannel();
-    QTRY_COMPARE_WITH_TIMEOUT(m_window.count("dataNetworkConnected"), 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_context->dataConnected, 5000);
 
     m_writer = std::make_unique<SimStudent>(kWriter, kSchedule);
     m_watcher = std::make_unique<SimStudent>(kWatcher, kSchedule);
     QVERIFY(m_writer->enter());
     QVERIFY(m_watcher->enter());
-    QTRY_COMPARE_WITH_TIMEOUT(m_window.count("online 42") + m_window.count("online 43"), 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_participants.at(0)->mClassJoinedInData && m_participants.at(1)->mClassJoinedInData,
+                             5000);
     m_writing->setStudentWritingEnabled(true, kWriter);
 }
 
@@ -241,10 +236,15 @@ void TestBoardExchange::cleanupTestCase()
         m_services->context = TQBroadCastDrawDataSourceInterface::Context();
     if (m_manager)
         m_manager->clearDelegate();
-    m_manager.reset();
-    m_writing.reset();
-    m_transporter.reset();
-    m_transporterInterface.reset();
+    m_adapter.reset();
+    m_methodService.reset();
+    m_send.reset();
+    m_context.reset();
+    m_manager = nullptr;
+    m_transporter = nullptr;
+    m_writing = nullptr;
+    // The context lets its real-time manager go from the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (m_scene) {
         for (auto &p : m_participants)
             m_scene->course.course->removeUserFromHashMap(p.get());
@@ -252,35 +252,6 @@ void TestBoardExchange::cleanupTestCase()
     m_scene.reset();
     m_services.reset();
     rtsdk::StandInControl::reset();
-}
-
-void TestBoardExchange::dispatch(TQActionsFromNet &actions)
-{
-    if (TQBinaryPartition *partition = actions.takePartition()) {
-        if (partition->raw.isEmpty())
-            m_transporter->receivePartitions(partition);
-        else
-            m_transporter->receiveRawBinaryPartitions(partition);
-        return;
-    }
-    for (TQAction *action : actions.takeActions()) {
-        if (isExactly(action, typeid(TQDrawingActionLine)) || isExactly(action, typeid(TQDrawingActionSave))
-            || isExactly(action, typeid(TQDrawingActionTurnPage))
-            || isExactly(action, typeid(TQDrawingActionMoveUpDown))) {
-            m_writing->addStudentWriting(action, actions.from);
-            continue;
-        }
-        if (auto *request = dynamic_cast<TQControlRequestBulkData *>(action)) {
-            CourseDetailBean *course = TQDataModelBean::m_pOngoingCourse;
-            const int a = request->mRequestStart;
-            const int start = a == 0 && request->mRequestEnd == 0 ? course->getProperStartIndex(0, 0) : a;
-            const int last = course->getDrawingActionCount() - 1;
-            m_manager->registerUserIDForBulkSending({actions.from, start, last, start, true});
-            if (start > a)
-                m_manager->registerUserIDForBulkSending({actions.from, a, start - 1, start, false});
-        }
-        delete action;
-    }
 }
 
 QString TestBoardExchange::historyText(int index) const
@@ -466,7 +437,7 @@ void TestBoardExchange::lateStudentRebuildsHistory()
 {
     SimStudent late(kLate, kSchedule);
     QVERIFY(late.enter());
-    QTRY_COMPARE(m_window.count("online 44"), 1);
+    QTRY_VERIFY(m_participants.at(2)->mClassJoinedInData);
     QCOMPARE(late.sendEnvelope(QStringLiteral("[-1,107,0,0]"), 3), 0);
 
     // The history arrives in chunks that name their students; the student
