@@ -50,7 +50,6 @@ public:
     static int pendingRenders(const TQUserListManager &m) { return int(m.mPendingRenders.size()); }
     static int studentViews(const TQUserListManager &m) { return int(m.mStudentViews.size()); }
     static bool refreshRequested(const TQUserListManager &m) { return m.mRefreshRequested; }
-    static std::vector<int> stage(const TQUserListManager &m) { return m.mStageUsers; }
     static std::vector<int> videoRoom(const TQUserListManager &m) { return m.mVideoRoomUsers; }
 };
 
@@ -460,6 +459,14 @@ void TestUserListManager::scrollingRefreshesOnceAfterItStops()
     m_manager->statusTick();
     m_manager->statusTick();
     QCOMPARE(m_journal.remoteVideoMutes, pauseBottom);
+
+    // QML deleted his tile: the refresh reads no tile, not freed memory,
+    // and lets his video play.
+    student(105)->mRemoteVideoMuted = true;
+    delete m_manager->getStudentView(105);
+    m_manager->updateStudentVideoSession(true);
+    m_manager->statusTick();
+    QCOMPARE(m_journal.remoteVideoMutes, (Mutes{{105, true}, {105, false}}));
 }
 
 // Ordering and status ---------------------------------------------------------------------
@@ -604,7 +611,7 @@ void TestUserListManager::stageList()
     QCOMPARE(on.size(), 4);
     QCOMPARE(teacherOn.size(), 2);
     QCOMPARE(teacherOn.at(0).at(0).toBool(), true);
-    QCOMPARE(TQUserListManagerProbe::stage(*m_manager), (std::vector<int>{101, 102, 101, 102, kTeacher}));
+    QCOMPARE(m_manager->onStageUserIDs(), (std::vector<int>{101, 102, 101, 102, kTeacher}));
 
     // Every occurrence goes, one signal each.
     m_manager->removeOnStageStudent(101);
@@ -617,7 +624,7 @@ void TestUserListManager::stageList()
     QVERIFY(m_manager->isStudentOnStage(102));
     m_manager->setTeacherOffStage();
     QCOMPARE(teacherOff.size(), 1);
-    QCOMPARE(TQUserListManagerProbe::stage(*m_manager), (std::vector<int>{102}));
+    QCOMPARE(m_manager->onStageUserIDs(), (std::vector<int>{102}));
 }
 
 // Listen area, pictures and volume ---------------------------------------------------------
