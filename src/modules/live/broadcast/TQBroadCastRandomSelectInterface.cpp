@@ -5,3 +5,8 @@ TQBroadCastRandomSelectInterface::TQBroadCastRandomSelectInterface(TQBroadCastMe
     : TQLiveClassAccess(methodService, context)
 {
 }
+
+void TQBroadCastRandomSelectInterface::startRandomSelect(const std::vector<std::string> &) {}
+void TQBroadCastRandomSelectInterface::stopRandomSelect(int) {}
+void TQBroadCastRandomSelectInterface::closeRandomSelect() {}
+void TQBroadCastRandomSelectInterface::upstage(int) {}
