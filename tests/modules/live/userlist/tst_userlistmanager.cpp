@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QQmlComponent>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
@@ -147,6 +148,7 @@ private slots:
 
     void stageList();
     void listenAreaOnlineFirst();
+    void qmlReachesTheManager();
     void snapshotReachesTheTilePicture_data();
     void snapshotReachesTheTilePicture();
     void teacherPreviewPictures_data();
@@ -659,6 +661,49 @@ void TestUserListManager::listenAreaOnlineFirst()
     m_manager->updateUserVolume(nullptr);
     QCOMPARE(volume.size(), 1);
     QCOMPARE(volume.at(0).at(0).toJsonObject(), info.toJson());
+}
+
+// The list's own calls and signal handlers, 64-bit and `long` ids included,
+// through the context property the window sets.
+void TestUserListManager::qmlReachesTheManager()
+{
+    m_manager->addRemoteUser(TQRemoteUser(102, "S102"));
+    QQuickView view;
+    view.rootContext()->setContextProperty(QStringLiteral("userListManager"), m_manager.get());
+    QQmlComponent component(view.engine());
+    component.setData(R"(
+        import QtQuick 2.15
+        Item {
+            property var onStage: 0
+            property var offStage: 0
+            Item { id: tile; objectName: "tile"; y: 400; height: 100 }
+            Connections {
+                target: userListManager
+                function onSendStudentOnStage_signal(userID) { onStage = userID }
+                function onSendStudentOffStage_signal(userID) { offStage = userID }
+            }
+            Component.onCompleted: {
+                userListManager.setStudentView(102, tile)
+                userListManager.setupRemoteVideo(102, tile)
+                userListManager.setScrollY(0, 300)
+            }
+        })",
+                      QUrl());
+    const std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(component.create()));
+    QVERIFY2(root, qPrintable(component.errorString()));
+    auto *tile = root->findChild<QQuickItem *>("tile");
+
+    QCOMPARE(m_manager->getStudentView(102), tile);
+    QCOMPARE(m_journal.remoteRenderers, (Renderers{{102, tile}}));
+    m_manager->updateStudentVideoSession(true);
+    m_manager->statusTick();
+    QCOMPARE(m_journal.remoteVideoMutes, (Mutes{{102, true}}));
+
+    m_manager->addOnStageStudent(TQRemoteUser(102, "S102"));
+    QCOMPARE(root->property("onStage").toLongLong(), 102);
+    QMetaObject::invokeMethod(m_manager.get(), "setStudentOffStage", Q_ARG(qlonglong, 102));
+    QCOMPARE(root->property("offStage").toLongLong(), 102);
+    QVERIFY(!m_manager->isStudentOnStage(102));
 }
 
 void TestUserListManager::snapshotReachesTheTilePicture_data()
