@@ -113,8 +113,10 @@ void TQBroadCastMethodService::requestPermissionInfo(bool toEveryone)
         send(request);
         return;
     }
+    // Students waiting for an answer, longest unasked first, so that a
+    // large class is asked in turn rather than the head of the list again.
     const qint64 now = currentTimeMillis();
-    int asked = 0;
+    std::vector<std::pair<qint64, int>> due;
     for (CParticipantBean *p : c->participants) {
         if (p->getUserId().empty())
             continue;
@@ -127,17 +129,23 @@ void TQBroadCastMethodService::requestPermissionInfo(bool toEveryone)
         if (!p->mClassJoinedInData && !p->mClassJoinedInMedia)
             continue;
         const auto last = mPermissionAskedMs.find(userId);
-        if (last != mPermissionAskedMs.end() && now - last->second < kPermissionRetryMs)
+        const qint64 askedMs = last == mPermissionAskedMs.end() ? 0 : last->second;
+        if (askedMs != 0 && now - askedMs < kPermissionRetryMs)
             continue;
-        if (asked == kPermissionRequestsPerCall)
-            break;
+        due.emplace_back(askedMs, userId);
+    }
+    std::stable_sort(due.begin(), due.end(),
+                     [](const std::pair<qint64, int> &a, const std::pair<qint64, int> &b) { return a.first < b.first; });
+    if (due.size() > size_t(kPermissionRequestsPerCall))
+        due.resize(kPermissionRequestsPerCall);
+    for (const auto &entry : due) {
+        const int userId = entry.second;
         auto *request = commandFor<TQControlStudentPermissionInfo>(userId);
         request->mHeadImageUrl = c->mTeacherHeadImage;
         CLog::printf("LiveBroadcast: permission request %p to user %d=%d: url %s", static_cast<void *>(request),
                      request->receiver, userId, request->mHeadImageUrl.c_str());
         send(request);
         mPermissionAskedMs[userId] = now;
-        ++asked;
     }
 }
 
