@@ -16,6 +16,8 @@
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
 #include "modules/live/communications/TQRealTimeManager.h"
 #include "modules/live/draws/TQStudentWritingManager.h"
+#include "modules/live/userlist/TQRemoteUser.h"
+#include "modules/live/userlist/TQUserListManager.h"
 #include "modules/login/LoginManager.h"
 
 #include "rtsdk/StandInControl.h"
@@ -23,6 +25,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include "ClassHarness.h"
 #include "CourseWithHistory.h"
 #include "RecordingWindow.h"
 #include "SimStudent.h"
@@ -61,7 +64,6 @@ class TestStudentControl : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -72,8 +74,13 @@ private slots:
     void suspendedWritersAllLeaveAfterASecond();
     void suspendWithoutWritersRestoresNothing();
     void iconClickLowersTheHand();
+    void stageAndFullscreen_data();
+    void stageAndFullscreen();
 
 private:
+    // The class's context with its real-time manager logged in to the
+    // stand-in, a window that never started, the service and the adapter.
+    bool openClass();
     // Students 1..count join the class's channels and the course's list.
     void addStudents(int count);
     CParticipantBean *student(int id) const { return m_course->getParticipant(id); }
@@ -93,25 +100,25 @@ private:
     std::unique_ptr<TestClock> m_clock;
 };
 
-void TestStudentControl::initTestCase()
+void TestStudentControl::init()
+{
+    m_course.reset(newCourseWithHistory(kSchedule, 0));
+    TQDataModelBean::m_pOngoingCourse = m_course.get();
+}
+
+bool TestStudentControl::openClass()
 {
     LoginManager::saveLoginInfo(QJsonObject{
         {"tokenStatus", QJsonObject{{"token", "t"}}},
         {"accountDetails", QJsonObject{{"user_id", QString::number(kTeacher)}, {"user_nick_name", "T"}}}});
-}
-
-void TestStudentControl::init()
-{
     rtsdk::StandInControl::reset();
     m_delegate = RecordingWindow();
-    m_course.reset(newCourseWithHistory(kSchedule, 0));
-    TQDataModelBean::m_pOngoingCourse = m_course.get();
-
     m_context = new TQLiveBroadCastContext();
     m_context->m_pRealTimeManager->setDelegate(&m_delegate);
     m_context->m_pRealTimeManager->init(0, 1, 4);
     m_context->m_pRealTimeManager->loadDataChannel();
-    QVERIFY(SimStudent::waitUntil([&] { return m_delegate.count("dataNetworkConnected") == 1; }));
+    if (!SimStudent::waitUntil([&] { return m_delegate.count("dataNetworkConnected") == 1; }))
+        return false;
 
     // A window that never started: it keeps the suspended writers and has
     // no student list.
@@ -119,6 +126,7 @@ void TestStudentControl::init()
     m_service = std::make_unique<TQBroadCastMethodService>(m_window.get(), m_context);
     m_randomSelect = std::make_unique<TQBroadCastRandomSelectInterface>(m_service.get(), m_context);
     m_clock = std::make_unique<TestClock>(kT0);
+    return true;
 }
 
 void TestStudentControl::cleanup()
@@ -255,6 +263,7 @@ void TestStudentControl::controlTexts()
 {
     QFETCH(Step, step);
     QFETCH(QStringList, expected);
+    QVERIFY(openClass());
     addStudents(8);
     Class c{*m_service, *m_randomSelect, *m_course, *student(7), *student(8)};
     step(c);
@@ -270,6 +279,7 @@ void TestStudentControl::controlTexts()
 
 void TestStudentControl::randomPickClearsTheRunningPick()
 {
+    QVERIFY(openClass());
     m_course->mRandomPickRunning = true;
     m_context->m_pRunningRandomSelect = reinterpret_cast<TQRandomSelectLayout *>(0x1);
     m_randomSelect->closeRandomSelect();
@@ -283,6 +293,7 @@ void TestStudentControl::randomPickClearsTheRunningPick()
 // way within about a second.
 void TestStudentControl::silentStudentsKeepTheQueueShort()
 {
+    QVERIFY(openClass());
     addStudents(30);
     TQRealTimeManager &manager = *m_context->m_pRealTimeManager;
     int longestQueue = 0;
@@ -311,6 +322,7 @@ void TestStudentControl::silentStudentsKeepTheQueueShort()
 // their last strokes may still come, and all three go a second later.
 void TestStudentControl::suspendedWritersAllLeaveAfterASecond()
 {
+    QVERIFY(openClass());
     addStudents(4);
     TQStudentWritingManager &writing = *m_context->m_pStudentWritingManager;
     for (int id : {2, 3, 4})
@@ -341,6 +353,7 @@ void TestStudentControl::suspendedWritersAllLeaveAfterASecond()
 
 void TestStudentControl::suspendWithoutWritersRestoresNothing()
 {
+    QVERIFY(openClass());
     addStudents(2);
     m_window->suspendedWritingUserIds() = {5};
     QVERIFY(!m_service->suspendAllStudentWriting(4));
@@ -352,11 +365,108 @@ void TestStudentControl::suspendWithoutWritersRestoresNothing()
 
 void TestStudentControl::iconClickLowersTheHand()
 {
+    QVERIFY(openClass());
     addStudents(2);
     student(2)->mTimeStampHandRaised = kT0 - 500;
     m_service->commonStudentIconClicked(2);
     QCOMPARE(student(2)->mTimeStampHandRaised, qint64(0));
     m_service->commonStudentIconClicked(77);
+}
+
+// Stage states against a started window's student list (the window is
+// never shown, so it asks for no course detail and the test's course holds).
+// States: 0 off stage, 1 on stage, 2 the only one in full screen, 3 on
+// stage while all are in full screen. Student 0 is the lecturing teacher.
+void TestStudentControl::stageAndFullscreen_data()
+{
+    QTest::addColumn<QList<int>>("before");  // students 0..3
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QList<int>>("after");
+    QTest::addColumn<QList<int>>("onStageAfter");
+
+    QTest::newRow("full screen takes the others off") << QList<int>{0, 1, 1, 1} << "full 2" << QList<int>{0, 0, 2, 0}
+                                                      << QList<int>{2};
+    QTest::newRow("full screen of a student off stage") << QList<int>{0, 1, 0, 0} << "full 2"
+                                                        << QList<int>{0, 0, 0, 0} << QList<int>{};
+    QTest::newRow("leaving full screen") << QList<int>{0, 0, 2, 0} << "exit 2" << QList<int>{0, 0, 1, 0}
+                                         << QList<int>{2};
+    QTest::newRow("leaving a full screen never entered") << QList<int>{0, 0, 1, 0} << "exit 2"
+                                                         << QList<int>{0, 0, 1, 0} << QList<int>{2};
+    QTest::newRow("all in full screen") << QList<int>{1, 1, 0, 2} << "all" << QList<int>{3, 3, 0, 2}
+                                        << QList<int>{0, 1, 3};
+    QTest::newRow("all back from full screen") << QList<int>{3, 3, 0, 2} << "exit all" << QList<int>{1, 1, 0, 2}
+                                               << QList<int>{0, 1, 3};
+}
+
+void TestStudentControl::stageAndFullscreen()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(QString, operation);
+    QFETCH(QList<int>, after);
+    QFETCH(QList<int>, onStageAfter);
+
+    ClassHarness harness;
+    QVERIFY(harness.isReady());
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(), false);
+    QVERIFY(window && window->userListManager());
+    TQUserListManager &list = *window->userListManager();
+    constexpr int kLecturer = 500;
+    m_course->lecture_teacher = std::make_unique<CParticipantBean>();
+    m_course->lecture_teacher->mUserId = kLecturer;
+    const auto idOf = [&](int i) { return i == 0 ? kLecturer : i; };
+    for (int i = 1; i < before.size(); ++i) {
+        auto *p = new CParticipantBean;
+        p->mUserId = i;
+        p->userBriefInfo.userId = std::to_string(i);
+        m_course->participants << p;
+        m_course->addUserToHashMap(p);
+    }
+    const auto stateOf = [&](int i) {
+        return i == 0 ? m_course->lecture_teacher->mPickedForTalk : m_course->getParticipant(i)->mPickedForTalk;
+    };
+    for (int i = 0; i < before.size(); ++i) {
+        (i == 0 ? m_course->lecture_teacher->mPickedForTalk : m_course->getParticipant(i)->mPickedForTalk) = before[i];
+        if (before[i] != 0)
+            list.addOnStageStudent(TQRemoteUser(idOf(i), "S"));
+    }
+    m_course->mTeacherOnStage = before[0];
+    if (operation == "exit all")
+        list.allStudentFullscreen(true);
+
+    TQBroadCastMethodService service(window, window->context());
+    QSignalSpy fullscreen(&list, &TQUserListManager::sendStudentFullscreen_signal);
+    QSignalSpy offStage(&list, &TQUserListManager::sendStudentOffStage_signal);
+    QSignalSpy all(&list, &TQUserListManager::sendAllStudentFullscreen_signal);
+    if (operation == "full 2")
+        service.studentFullscreen(2);
+    else if (operation == "exit 2")
+        service.exitStudentFullscreen(2);
+    else if (operation == "all")
+        service.allStudentFullscreen();
+    else
+        service.exitAllStudentFullscreen();
+
+    QList<int> states;
+    for (int i = 0; i < before.size(); ++i)
+        states << stateOf(i);
+    QCOMPARE(states, after);
+    QCOMPARE(m_course->mTeacherOnStage, after[0]);
+    QList<int> onStage;
+    for (int id : list.onStageUserIDs())
+        onStage << (id == kLecturer ? 0 : id);
+    QCOMPARE(onStage, onStageAfter);
+    QCOMPARE(fullscreen.size(), after[2] == 2 && before[2] != 2 ? 1 : 0);
+    int wentOff = 0;
+    for (int i = 1; i < before.size(); ++i)
+        wentOff += before[i] != 0 && after[i] == 0 ? 1 : 0;
+    QCOMPARE(offStage.size(), wentOff);
+    if (operation.contains("all")) {
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(all.first().first().toBool(), operation == "all");
+        QCOMPARE(list.isAllStudentsFullscreen(), false);
+    }
+    TQDataModelBean::m_pOngoingCourse = nullptr;
+    QVERIFY(harness.close());
 }
 
 QTEST_MAIN(TestStudentControl)
