@@ -195,7 +195,7 @@ void TQBroadCastMethodService::studentFullscreen(int userId)
     if (!p)
         return;
     if (p->mPickedForTalk != 1) {
-        CLog::printf("TQBroadCastMethodService studentFullscreen %d: not on stage or fullscreened", userId);
+        CLog::printf("not on stage or fullscreened");
         return;
     }
     p->mPickedForTalk = 2;
@@ -209,7 +209,7 @@ void TQBroadCastMethodService::exitStudentFullscreen(int userId)
     if (!p)
         return;
     if (p->mPickedForTalk != 2) {
-        CLog::printf("TQBroadCastMethodService exitStudentFullscreen %d: not on stage or not fullscreen", userId);
+        CLog::printf("not on stage or not fullscreen");
         return;
     }
     if (TQUserListManager *list = userList())
