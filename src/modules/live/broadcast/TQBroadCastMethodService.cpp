@@ -283,6 +283,17 @@ void TQBroadCastMethodService::allOffStage()
 
 // Writing rights ---------------------------------------------------------------------
 
+bool TQBroadCastMethodService::markWriting(int userId, bool enabled)
+{
+    CParticipantBean *p = participant(userId);
+    if (!p)
+        return false;
+    p->mWritingEnabled = enabled;
+    if (TQUserListManager *list = userList())
+        list->updateStudentVideoSession(true);
+    return true;
+}
+
 void TQBroadCastMethodService::assignWritingRight(int userId)
 {
     CLog::printf("assignWritingRight assign student writing with userId: %d", userId);
@@ -293,12 +304,8 @@ void TQBroadCastMethodService::assignWritingRight(int userId)
 void TQBroadCastMethodService::assignStudentWriting(int userId)
 {
     CLog::printf("TQBroadCastMethodService assign student writing with userId: %d", userId);
-    CParticipantBean *p = participant(userId);
-    if (!p)
+    if (!markWriting(userId, true))
         return;
-    p->mWritingEnabled = true;
-    if (TQUserListManager *list = userList())
-        list->updateStudentVideoSession(true);
     send(commandFor<TQControlEnableWriting>(userId));
     // Given back before the delayed removal ran: he stays a writer.
     mPendingWriterIds.erase(userId);
@@ -311,12 +318,8 @@ void TQBroadCastMethodService::assignStudentWriting(int userId)
 void TQBroadCastMethodService::revokeStudentWriting(int reason, int userId)
 {
     CLog::printf("TQBroadCastMethodService revoke student writing with userId: %d", userId);
-    CParticipantBean *p = participant(userId);
-    if (!p)
+    if (!markWriting(userId, false))
         return;
-    p->mWritingEnabled = false;
-    if (TQUserListManager *list = userList())
-        list->updateStudentVideoSession(true);
     auto *disable = commandFor<TQControlDisableWriting>(userId);
     disable->mReason = reason;
     send(disable);

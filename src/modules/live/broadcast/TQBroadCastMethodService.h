@@ -87,6 +87,9 @@ private:
     // Hands a control action to the real-time manager, which owns it from now on.
     void send(TQAction *action);
     void setAllStudentFullscreen(bool fullscreen);
+    // Sets a known student's writing flag and refreshes his tile; false for
+    // an unknown id.
+    bool markWriting(int userId, bool enabled);
     // Students holding the writing right, in list order.
     std::vector<int> writerIds() const;
 

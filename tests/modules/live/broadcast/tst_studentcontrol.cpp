@@ -72,6 +72,7 @@ private slots:
     void randomPickClearsTheRunningPick();
     void silentStudentsKeepTheQueueShort();
     void suspendedWritersAllLeaveAfterASecond();
+    void quickRestoreKeepsTheWriters();
     void suspendWithoutWritersRestoresNothing();
     void iconClickLowersTheHand();
     void stageAndFullscreen_data();
@@ -349,6 +350,22 @@ void TestStudentControl::suspendedWritersAllLeaveAfterASecond()
     const SimStudent &observer = *m_students.at(1);
     QVERIFY(SimStudent::waitUntil([&] { return controlTexts(observer).size() >= expected.size(); }));
     QCOMPARE(controlTexts(observer), expected);
+}
+
+// An exercise that ends within the second: the students write again, so
+// the delayed removal must not take their buffers.
+void TestStudentControl::quickRestoreKeepsTheWriters()
+{
+    QVERIFY(openClass());
+    addStudents(3);
+    TQStudentWritingManager &writing = *m_context->m_pStudentWritingManager;
+    for (int id : {2, 3})
+        m_service->assignWritingRight(id);
+    QVERIFY(m_service->suspendAllStudentWriting(5));
+    m_service->restoreStudentWriting();
+    QTest::qWait(TQBroadCastMethodService::kWriterRemovalDelayMs + 300);
+    QVERIFY(writing.buffer(2));
+    QVERIFY(writing.buffer(3));
 }
 
 void TestStudentControl::suspendWithoutWritersRestoresNothing()
