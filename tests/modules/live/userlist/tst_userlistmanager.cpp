@@ -10,12 +10,14 @@
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
 #include "modules/live/broadcast/TQBroadCastMethodService.h"
+#include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
 #include "modules/live/communications/TQAudioVolumeInfo.h"
 #include "modules/live/communications/TQRealTimeManager.h"
 #include "modules/live/communications/binary/TQBinaryTransporterManager.h"
 #include "modules/live/userlist/TQUserListManager.h"
 
+#include "ClassHarness.h"
 #include "RecordingRealTimeEngines.h"
 #include "TestClock.h"
 
@@ -147,6 +149,7 @@ private slots:
     void handExpiry();
 
     void stageList();
+    void stageButtonsThroughTheService();
     void listenAreaOnlineFirst();
     void qmlReachesTheManager();
     void snapshotReachesTheTilePicture_data();
@@ -627,6 +630,48 @@ void TestUserListManager::stageList()
     m_manager->setTeacherOffStage();
     QCOMPARE(teacherOff.size(), 1);
     QCOMPARE(m_manager->onStageUserIDs(), (std::vector<int>{102}));
+}
+
+// The list's full-screen and off-stage buttons in a started class window: the
+// window's service object changes the students' stage states and calls the
+// list back.
+void TestUserListManager::stageButtonsThroughTheService()
+{
+    ClassHarness harness;
+    QVERIFY(harness.isReady());
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(), false);
+    QVERIFY(window && window->userListManager());
+    TQUserListManager &list = *window->userListManager();
+    TQDataModelBean::m_pOngoingCourse = m_course.get();
+    for (int id : {101, 102}) {
+        student(id)->mPickedForTalk = 1;
+        list.addOnStageStudent(TQRemoteUser(id, ""));
+    }
+    QSignalSpy all(&list, &TQUserListManager::sendAllStudentFullscreen_signal);
+    const auto states = [&] { return QList<int>{student(101)->mPickedForTalk, student(102)->mPickedForTalk}; };
+
+    QVERIFY(QMetaObject::invokeMethod(&list, "setAllStudentFullscreen", Q_ARG(bool, true)));
+    QCOMPARE(states(), (QList<int>{3, 3}));
+    QVERIFY(list.isAllStudentsFullscreen());
+
+    // One student left on the stage: the all-students full screen ends.
+    QVERIFY(QMetaObject::invokeMethod(&list, "setStudentOffStage", Q_ARG(qlonglong, 101)));
+    QCOMPARE(states(), (QList<int>{0, 1}));
+    QCOMPARE(list.onStageUserIDs(), (std::vector<int>{102}));
+    QVERIFY(!list.isAllStudentsFullscreen());
+    QCOMPARE(all.size(), 2);
+    QCOMPARE(all.at(1).at(0).toBool(), false);
+
+    QVERIFY(QMetaObject::invokeMethod(&list, "setStudentFullscreen", Q_ARG(qlonglong, 102)));
+    QCOMPARE(states(), (QList<int>{0, 2}));
+    QVERIFY(QMetaObject::invokeMethod(&list, "setStudentExitFullscreen", Q_ARG(qlonglong, 102)));
+    QCOMPARE(states(), (QList<int>{0, 1}));
+    QVERIFY(QMetaObject::invokeMethod(&list, "setAllStudentOffStage"));
+    QCOMPARE(states(), (QList<int>{0, 0}));
+    QVERIFY(list.onStageUserIDs().empty());
+
+    TQDataModelBean::m_pOngoingCourse = nullptr;
+    QVERIFY(harness.close());
 }
 
 // Listen area, pictures and volume ---------------------------------------------------------
