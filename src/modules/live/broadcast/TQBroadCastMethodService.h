@@ -4,12 +4,15 @@
 
 #include <set>
 #include <unordered_map>
+#include <vector>
 
 class QBasicTimer;
 class QTimerEvent;
+class TQAction;
 class TQDrawManager;
 class TQLiveBroadCastActivity;
 class TQLiveBroadCastContext;
+class TQUserListManager;
 
 // The class window's service object: every adapter and dialog of the class
 // reaches the window through it, and it carries out the teacher's decisions
@@ -79,10 +82,20 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
+    // The window's student list; null before the window started.
+    TQUserListManager *userList() const;
+    // Hands a control action to the real-time manager, which owns it from now on.
+    void send(TQAction *action);
+    void setAllStudentFullscreen(bool fullscreen);
+    // Sets a known student's writing flag and refreshes his tile; false for
+    // an unknown id.
+    bool markWriting(int userId, bool enabled);
+    // Students holding the writing right, in list order.
+    std::vector<int> writerIds() const;
+
     TQLiveBroadCastActivity *const mActivity;
     TQLiveBroadCastContext *const mContext;
     QBasicTimer *const mTimer;
-    bool mPendingWriterRemoval = false;
     // Every student revoked within the delay goes, not only the last one.
     std::set<int> mPendingWriterIds;
     // When each student was last asked for his device permissions.

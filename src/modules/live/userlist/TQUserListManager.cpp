@@ -20,6 +20,7 @@
 #include <QTimerEvent>
 
 #include <algorithm>
+#include <climits>
 #include <memory>
 
 namespace {
@@ -33,6 +34,12 @@ CParticipantBean *participant(qint64 userID)
 {
     const CourseDetailBean *c = course();
     return c ? c->getParticipant(userID) : nullptr;
+}
+
+// Ids from QML arrive 64-bit; the service object takes the course's int ids.
+bool isCourseId(qlonglong userID)
+{
+    return userID >= INT_MIN && userID <= INT_MAX;
 }
 
 int bit(bool b)
@@ -421,6 +428,9 @@ void TQUserListManager::studentOffStage(long userID)
     const auto it = std::find(mStageUsers.begin(), mStageUsers.end(), userID);
     if (it != mStageUsers.end())
         mStageUsers.erase(it);
+    // No full screen of all students with one or nobody left on the stage.
+    if (mStageUsers.size() <= 1 && mAllStudentsFullscreen && methodService())
+        methodService()->exitAllStudentFullscreen();
 }
 
 void TQUserListManager::studentFullscreen(long userID)
@@ -460,26 +470,43 @@ void TQUserListManager::setTeacherOffStage()
         mStageUsers.erase(it);
 }
 
-void TQUserListManager::setStudentFullscreen(qlonglong)
+void TQUserListManager::setStudentFullscreen(qlonglong userId)
 {
+    if (methodService() && isCourseId(userId))
+        methodService()->studentFullscreen(int(userId));
 }
 
-void TQUserListManager::setStudentExitFullscreen(qlonglong)
+void TQUserListManager::setStudentExitFullscreen(qlonglong userId)
 {
+    if (methodService() && isCourseId(userId))
+        methodService()->exitStudentFullscreen(int(userId));
 }
 
 void TQUserListManager::setStudentOffStage(qlonglong userId)
 {
+    if (methodService() && isCourseId(userId))
+        methodService()->studentOffStage(int(userId));
     removeOnStageStudent(userId);
 }
 
 void TQUserListManager::setAllStudentOffStage()
 {
+    if (!methodService())
+        return;
+    if (mAllStudentsFullscreen)
+        methodService()->exitAllStudentFullscreen();
+    methodService()->allOffStage();
 }
 
 void TQUserListManager::setAllStudentFullscreen(bool isFullscreen)
 {
     mAllStudentsFullscreen = isFullscreen;
+    if (!methodService())
+        return;
+    if (isFullscreen)
+        methodService()->allStudentFullscreen();
+    else
+        methodService()->exitAllStudentFullscreen();
 }
 
 // Pictures ----------------------------------------------------------------------------

@@ -10,12 +10,14 @@
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
 #include "modules/live/broadcast/TQBroadCastMethodService.h"
+#include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
 #include "modules/live/communications/TQAudioVolumeInfo.h"
 #include "modules/live/communications/TQRealTimeManager.h"
 #include "modules/live/communications/binary/TQBinaryTransporterManager.h"
 #include "modules/live/userlist/TQUserListManager.h"
 
+#include "ClassHarness.h"
 #include "RecordingRealTimeEngines.h"
 #include "TestClock.h"
 
@@ -24,6 +26,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QQmlComponent>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
@@ -50,7 +53,6 @@ public:
     static int pendingRenders(const TQUserListManager &m) { return int(m.mPendingRenders.size()); }
     static int studentViews(const TQUserListManager &m) { return int(m.mStudentViews.size()); }
     static bool refreshRequested(const TQUserListManager &m) { return m.mRefreshRequested; }
-    static std::vector<int> stage(const TQUserListManager &m) { return m.mStageUsers; }
     static std::vector<int> videoRoom(const TQUserListManager &m) { return m.mVideoRoomUsers; }
 };
 
@@ -147,7 +149,9 @@ private slots:
     void handExpiry();
 
     void stageList();
+    void stageButtonsThroughTheService();
     void listenAreaOnlineFirst();
+    void qmlReachesTheManager();
     void snapshotReachesTheTilePicture_data();
     void snapshotReachesTheTilePicture();
     void teacherPreviewPictures_data();
@@ -460,6 +464,14 @@ void TestUserListManager::scrollingRefreshesOnceAfterItStops()
     m_manager->statusTick();
     m_manager->statusTick();
     QCOMPARE(m_journal.remoteVideoMutes, pauseBottom);
+
+    // QML deleted his tile: the refresh reads no tile, not freed memory,
+    // and lets his video play.
+    student(105)->mRemoteVideoMuted = true;
+    delete m_manager->getStudentView(105);
+    m_manager->updateStudentVideoSession(true);
+    m_manager->statusTick();
+    QCOMPARE(m_journal.remoteVideoMutes, (Mutes{{105, true}, {105, false}}));
 }
 
 // Ordering and status ---------------------------------------------------------------------
@@ -604,7 +616,7 @@ void TestUserListManager::stageList()
     QCOMPARE(on.size(), 4);
     QCOMPARE(teacherOn.size(), 2);
     QCOMPARE(teacherOn.at(0).at(0).toBool(), true);
-    QCOMPARE(TQUserListManagerProbe::stage(*m_manager), (std::vector<int>{101, 102, 101, 102, kTeacher}));
+    QCOMPARE(m_manager->onStageUserIDs(), (std::vector<int>{101, 102, 101, 102, kTeacher}));
 
     // Every occurrence goes, one signal each.
     m_manager->removeOnStageStudent(101);
@@ -617,7 +629,49 @@ void TestUserListManager::stageList()
     QVERIFY(m_manager->isStudentOnStage(102));
     m_manager->setTeacherOffStage();
     QCOMPARE(teacherOff.size(), 1);
-    QCOMPARE(TQUserListManagerProbe::stage(*m_manager), (std::vector<int>{102}));
+    QCOMPARE(m_manager->onStageUserIDs(), (std::vector<int>{102}));
+}
+
+// The list's full-screen and off-stage buttons in a started class window: the
+// window's service object changes the students' stage states and calls the
+// list back.
+void TestUserListManager::stageButtonsThroughTheService()
+{
+    ClassHarness harness;
+    QVERIFY(harness.isReady());
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(), false);
+    QVERIFY(window && window->userListManager());
+    TQUserListManager &list = *window->userListManager();
+    TQDataModelBean::m_pOngoingCourse = m_course.get();
+    for (int id : {101, 102}) {
+        student(id)->mPickedForTalk = 1;
+        list.addOnStageStudent(TQRemoteUser(id, ""));
+    }
+    QSignalSpy all(&list, &TQUserListManager::sendAllStudentFullscreen_signal);
+    const auto states = [&] { return QList<int>{student(101)->mPickedForTalk, student(102)->mPickedForTalk}; };
+
+    QVERIFY(QMetaObject::invokeMethod(&list, "setAllStudentFullscreen", Q_ARG(bool, true)));
+    QCOMPARE(states(), (QList<int>{3, 3}));
+    QVERIFY(list.isAllStudentsFullscreen());
+
+    // One student left on the stage: the all-students full screen ends.
+    QVERIFY(QMetaObject::invokeMethod(&list, "setStudentOffStage", Q_ARG(qlonglong, 101)));
+    QCOMPARE(states(), (QList<int>{0, 1}));
+    QCOMPARE(list.onStageUserIDs(), (std::vector<int>{102}));
+    QVERIFY(!list.isAllStudentsFullscreen());
+    QCOMPARE(all.size(), 2);
+    QCOMPARE(all.at(1).at(0).toBool(), false);
+
+    QVERIFY(QMetaObject::invokeMethod(&list, "setStudentFullscreen", Q_ARG(qlonglong, 102)));
+    QCOMPARE(states(), (QList<int>{0, 2}));
+    QVERIFY(QMetaObject::invokeMethod(&list, "setStudentExitFullscreen", Q_ARG(qlonglong, 102)));
+    QCOMPARE(states(), (QList<int>{0, 1}));
+    QVERIFY(QMetaObject::invokeMethod(&list, "setAllStudentOffStage"));
+    QCOMPARE(states(), (QList<int>{0, 0}));
+    QVERIFY(list.onStageUserIDs().empty());
+
+    TQDataModelBean::m_pOngoingCourse = nullptr;
+    QVERIFY(harness.close());
 }
 
 // Listen area, pictures and volume ---------------------------------------------------------
@@ -652,6 +706,49 @@ void TestUserListManager::listenAreaOnlineFirst()
     m_manager->updateUserVolume(nullptr);
     QCOMPARE(volume.size(), 1);
     QCOMPARE(volume.at(0).at(0).toJsonObject(), info.toJson());
+}
+
+// The list's own calls and signal handlers, 64-bit and `long` ids included,
+// through the context property the window sets.
+void TestUserListManager::qmlReachesTheManager()
+{
+    m_manager->addRemoteUser(TQRemoteUser(102, "S102"));
+    QQuickView view;
+    view.rootContext()->setContextProperty(QStringLiteral("userListManager"), m_manager.get());
+    QQmlComponent component(view.engine());
+    component.setData(R"(
+        import QtQuick 2.15
+        Item {
+            property var onStage: 0
+            property var offStage: 0
+            Item { id: tile; objectName: "tile"; y: 400; height: 100 }
+            Connections {
+                target: userListManager
+                function onSendStudentOnStage_signal(userID) { onStage = userID }
+                function onSendStudentOffStage_signal(userID) { offStage = userID }
+            }
+            Component.onCompleted: {
+                userListManager.setStudentView(102, tile)
+                userListManager.setupRemoteVideo(102, tile)
+                userListManager.setScrollY(0, 300)
+            }
+        })",
+                      QUrl());
+    const std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(component.create()));
+    QVERIFY2(root, qPrintable(component.errorString()));
+    auto *tile = root->findChild<QQuickItem *>("tile");
+
+    QCOMPARE(m_manager->getStudentView(102), tile);
+    QCOMPARE(m_journal.remoteRenderers, (Renderers{{102, tile}}));
+    m_manager->updateStudentVideoSession(true);
+    m_manager->statusTick();
+    QCOMPARE(m_journal.remoteVideoMutes, (Mutes{{102, true}}));
+
+    m_manager->addOnStageStudent(TQRemoteUser(102, "S102"));
+    QCOMPARE(root->property("onStage").toLongLong(), 102);
+    QMetaObject::invokeMethod(m_manager.get(), "setStudentOffStage", Q_ARG(qlonglong, 102));
+    QCOMPARE(root->property("offStage").toLongLong(), 102);
+    QVERIFY(!m_manager->isStudentOnStage(102));
 }
 
 void TestUserListManager::snapshotReachesTheTilePicture_data()
