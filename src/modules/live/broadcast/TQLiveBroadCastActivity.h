@@ -392,8 +392,6 @@ private:
 
     // Student control through the service object.
 public:
-    // The student list; null before start().
-    TQUserListManager *userListManager() const { return m_pUserListManager; }
     // Status ticks since teaching started.
     int statusTickCount() const { return mTimeAcc; }
     // Students whose writing right an exercise suspended, to be given back
