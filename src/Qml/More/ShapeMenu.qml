@@ -69,7 +69,9 @@ ArrowItem {
                     fillMode: Image.PreserveAspectFit
                     source: modelData.path
 
-                    ClickArea {
+                    MouseArea {
+                        anchors.fill: parent
+                        cursorShape: Qt.PointingHandCursor
                         onClicked: {
                             if (typeof shapeLayout !== "undefined" && shapeLayout)
                                 shapeLayout.menuShape(parent.type, parent.code, parent.toStudentCode,
