@@ -162,6 +162,29 @@ int visibleCount(const QList<QQuickItem *> &items)
     return int(std::count_if(items.begin(), items.end(), [](QQuickItem *i) { return i->isVisible(); }));
 }
 
+// A live class whose board is set up, with writing tools of its own on the
+// window's service.
+struct ClassBoard
+{
+    bool open()
+    {
+        if (!harness.isReady())
+            return false;
+        window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
+        if (!QTest::qWaitFor([this] { return window && window->getDrawLayout(); }))
+            return false;
+        service = std::make_unique<TQBroadCastMethodService>(window, window->context());
+        tools = std::make_unique<TQBroadCastBlackboardWritingToolsInterface>(service.get(), window->context());
+        return true;
+    }
+    TQDrawManager *manager() const { return window->getDrawLayout()->drawManager(); }
+
+    ClassHarness harness;
+    TQLiveBroadCastActivity *window = nullptr;
+    std::unique_ptr<TQBroadCastMethodService> service;
+    std::unique_ptr<TQBroadCastBlackboardWritingToolsInterface> tools;
+};
+
 } // namespace
 
 class TestShapeMenu : public QObject
@@ -479,13 +502,10 @@ void TestShapeMenu::menuList()
 
 void TestShapeMenu::eraserSizes()
 {
-    ClassHarness harness;
-    QVERIFY(harness.isReady());
-    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
-    QTRY_VERIFY(window->getDrawLayout());
-    TQDrawManager *manager = window->getDrawLayout()->drawManager();
-    TQBroadCastMethodService service(window, window->context());
-    TQBroadCastBlackboardWritingToolsInterface tools(&service, window->context());
+    ClassBoard board;
+    QVERIFY(board.open());
+    TQDrawManager *manager = board.manager();
+    TQBroadCastBlackboardWritingToolsInterface &tools = *board.tools;
 
     // The top menu's card gives sizes 2, 1, 0; the eraser icon 1; any other
     // size keeps the width.
@@ -513,18 +533,15 @@ void TestShapeMenu::cleanPage()
 {
     QFETCH(int, answer);
     QFETCH(bool, cleaned);
-    ClassHarness harness;
-    QVERIFY(harness.isReady());
-    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
-    QTRY_VERIFY(window->getDrawLayout());
-    TQDrawManager *manager = window->getDrawLayout()->drawManager();
-    TQBroadCastMethodService service(window, window->context());
-    TQBroadCastBlackboardWritingToolsInterface tools(&service, window->context());
+    ClassBoard board;
+    QVERIFY(board.open());
+    TQDrawManager *manager = board.manager();
+    TQBroadCastBlackboardWritingToolsInterface &tools = *board.tools;
     QTRY_COMPARE(manager->queuedActionCount(), 0);
 
-    harness.answerDialogs(ModalAnswerer::Answer(answer));
+    board.harness.answerDialogs(ModalAnswerer::Answer(answer));
     tools.cleanCurrentPage();
-    QCOMPARE(harness.dialogTexts(),
+    QCOMPARE(board.harness.dialogTexts(),
              QStringList{QStringLiteral("|删除当前页面的板书？（删除后可以按\"回退\"恢复）|删除,取消")});
     // Only "删除" queues the clean page.
     QCOMPARE(manager->queuedActionCount(), cleaned ? 1 : 0);
