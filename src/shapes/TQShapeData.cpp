@@ -178,6 +178,11 @@ std::vector<TQShapeAny *> buildSubject(int subject)
 // goes under the key of the user the list was loaded for.
 struct RecentList
 {
+    ~RecentList()
+    {
+        for (TQShapeImageBean *item : items)
+            delete item;
+    }
     std::vector<TQShapeImageBean *> items; // owned
     bool loaded = false;
     QString userId;
@@ -230,15 +235,26 @@ RecentList &currentRecent()
 
 std::vector<TQShapeAny *> TQShapeData::shapesForSubject(int subject)
 {
-    static std::vector<TQShapeAny *> lists[3];
-    static bool built[3] = {false, false, false};
+    // Built on first use and kept for the run; freed only at exit.
+    struct Lists
+    {
+        std::vector<TQShapeAny *> lists[3];
+        bool built[3] = {false, false, false};
+        ~Lists()
+        {
+            for (const std::vector<TQShapeAny *> &list : lists)
+                for (TQShapeAny *entry : list)
+                    delete entry;
+        }
+    };
+    static Lists store;
     if (subject < 0 || subject > 2)
         return {};
-    if (!built[subject]) {
-        lists[subject] = buildSubject(subject);
-        built[subject] = true;
+    if (!store.built[subject]) {
+        store.lists[subject] = buildSubject(subject);
+        store.built[subject] = true;
     }
-    return lists[subject];
+    return store.lists[subject];
 }
 
 std::vector<TQShapeAny *> TQShapeData::updateRecentlyUsed(TQShapeImageBean *chosen, std::vector<TQShapeAny *> list)
