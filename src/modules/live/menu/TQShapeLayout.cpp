@@ -124,5 +124,7 @@ void TQShapeLayout::shapeTriangleFixedAngleClicked(int angle1, int angle2)
 
 void TQShapeLayout::selectShape(TQShapeImageBean *item)
 {
+    // The class window takes no menu items yet: until it does, a pick is
+    // only recorded as recently used.
     Q_UNUSED(item);
 }

@@ -43,6 +43,7 @@ signals:
     void showShapeTriangleFixedAngle_signal();
 
 protected:
-    // Makes the item the board's tool. The item is only read.
+    // Hands the item to the class window to make it the board's tool. The
+    // item is only read.
     virtual void selectShape(TQShapeImageBean *item);
 };
