@@ -39,7 +39,8 @@ Item {
             return
         var centre = lastRect.x + lastRect.width / 2
         panel.y = lastRect.y + lastRect.height
-        panel.x = panel.setX !== undefined ? centre - panel.setX : centre - panel.width / 2
+        // An arrow card's setX is where its arrow sits; 0 means centred.
+        panel.x = panel.setX ? centre - panel.setX : centre - panel.width / 2
     }
 
     function close() {

@@ -55,6 +55,7 @@ class TQPPTPlayerLayout;
 class TQPopoverInterface;
 class TQPreviewView;
 class TQRecordVideoPlayerLayout;
+class TQShapeImageBean;
 class TQShapeLayout;
 class TQShareScreenManager;
 class TQSignInCreateDialog;
@@ -334,6 +335,8 @@ public:
     Q_INVOKABLE void onColorSelect(int colorType);
     Q_INVOKABLE void onLineTypeSelect(bool isDotLine);
     Q_INVOKABLE void onFillModeChange(bool isFill);
+    // A catalogue item of the shape menu becomes the board's tool.
+    void menuShape(TQShapeImageBean *item);
     // A picture file from the top menu's file chooser; anything but an
     // existing ".jpg", ".jpeg" or ".png" file is ignored.
     void pasteImageFile(const QString &path);

@@ -5,6 +5,7 @@
 // and the mouse cursor of typing.
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 
+#include "actions/TQActionHelpers.h"
 #include "actions/status/TQPPTPlayStatus.h"
 #include "base/dialog/CDialogManager.h"
 #include "modules/live/audioplayer/TQBroadCastLiveAudioPlayerViewInterface.h"
@@ -22,6 +23,8 @@
 #include "modules/live/videocard/TQVideoCardPlayerLayout.h"
 #include "modules/login/LoginManager.h"
 #include "shapes/TQShapeGeneric.h"
+#include "shapes/TQShapeImageBean.h"
+#include "shapes/TQShapeParams.h"
 #include "utils/CImageCompressorUtil.h"
 #include "utils/CLog.h"
 
@@ -42,6 +45,10 @@ constexpr int kJpegKind = 1;
 constexpr int kPngKind = 4;
 // The shade shown while a pasted photo travels to the students.
 constexpr int kPhotoShadeTag = 2;
+// Shape codes whose tool takes its values from the catalogue item.
+constexpr int kTableCode = 2101;
+constexpr int kFixedAngleTriangleCode = 2305;
+constexpr int kPolygonCode = 2314;
 
 // The colour table's codes 1-20 stand for themselves; anything else is 0.
 int brushColorForIndex(int colorType)
@@ -345,6 +352,39 @@ void TQLiveBroadCastActivity::onFillModeChange(bool isFill)
         return;
     shape->fill = isFill ? 1 : 0;
     shape->draw(manager, true, false);
+}
+
+// Teaching shapes ----------------------------------------------------------------
+
+void TQLiveBroadCastActivity::menuShape(TQShapeImageBean *item)
+{
+    if (!item)
+        return;
+    CLog::printf("TQLiveBroadCastActivity::menuShape type=%d code=%d toStudentCode=%d imgUrl=%s", item->type,
+                 item->code, item->toStudentCode, item->drawImagePath.c_str());
+    TQDrawManager *manager = drawManager();
+    if (!manager)
+        return;
+    constexpr double kPi = 3.141592653589793;
+    TQShapeParams params(nextSequenceNumber(true), 0, QRect(), std::string(), 0, 0, 0, 0.0f, 0.0f);
+    switch (item->code) {
+    case kTableCode:
+        params.rows = item->rows;
+        params.columns = item->columns;
+        break;
+    case kFixedAngleTriangleCode:
+        params.angleA = float(item->angleA * kPi / 180.0);
+        params.angleB = float(item->angleB * kPi / 180.0);
+        break;
+    case kPolygonCode:
+        params.edgeCount = item->edges;
+        break;
+    default:
+        params.toStudentCode = item->toStudentCode;
+        params.imageUrl = item->drawImagePath;
+        break;
+    }
+    manager->selectShapeTool(item->code, params);
 }
 
 // Pictures and the cursor -------------------------------------------------------

@@ -6,7 +6,9 @@
 #include "modules/live/broadcast/TQBroadCastMethodService.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/live/draws/TQDrawManager.h"
+#include "modules/live/menu/TQBroadCastBlackboardWritingToolsInterface.h"
 #include "modules/live/menu/TQBrushSetting.h"
+#include "modules/live/menu/TQShapeLayout.h"
 #include "modules/live/popover/TQPopoverInterface.h"
 #include "modules/live/popover/TQPopoverResponseData.h"
 #include "modules/login/LoginManager.h"
@@ -137,6 +139,9 @@ void TQTopMenuObject::countDownClicked()
 void TQTopMenuObject::teachingShapeClicked()
 {
     logClicked("TQTopMenuObject::teachingShapeClicked");
+    TQLiveBroadCastActivity *window = activity();
+    if (TQShapeLayout *shapes = window ? window->getShapeLayout() : nullptr)
+        shapes->show();
 }
 
 void TQTopMenuObject::screenShotClicked()
@@ -171,6 +176,9 @@ void TQTopMenuObject::barrierClicked()
 void TQTopMenuObject::copyCurrentPageClicked()
 {
     logClicked("TQTopMenuObject::copyCurrentPageClicked");
+    TQLiveBroadCastActivity *window = activity();
+    if (TQBlackboardWritingToolsInterface *tools = window ? window->getWritingToolsInterface() : nullptr)
+        tools->copyCurrentPage();
 }
 
 void TQTopMenuObject::openFileDialog()
@@ -224,12 +232,17 @@ void TQTopMenuObject::eraseMenuClicked(int i)
 
 void TQTopMenuObject::setEraserSize(int size)
 {
-    Q_UNUSED(size)
+    TQLiveBroadCastActivity *window = activity();
+    if (TQBlackboardWritingToolsInterface *tools = window ? window->getWritingToolsInterface() : nullptr)
+        tools->setEraserSize(size);
 }
 
 void TQTopMenuObject::cleanCurrentPageClicked()
 {
     logClicked("TQTopMenuObject::cleanCurrentPageClicked");
+    TQLiveBroadCastActivity *window = activity();
+    if (TQBlackboardWritingToolsInterface *tools = window ? window->getWritingToolsInterface() : nullptr)
+        tools->cleanCurrentPage();
 }
 
 void TQTopMenuObject::freeTalkSwitchButtonClicked(bool openTag)
@@ -240,9 +253,11 @@ void TQTopMenuObject::freeTalkSwitchButtonClicked(bool openTag)
 void TQTopMenuObject::exitClassButtonClicked()
 {
     logClicked("TQTopMenuObject::exitClassButtonClicked");
-    // The window's close handling asks before the class ends.
+    // The window's close handling asks before the class ends. Closed from
+    // the event loop: the click's QML handler still runs in the page that
+    // closing deletes.
     if (TQLiveBroadCastActivity *window = activity())
-        window->close();
+        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
 }
 
 void TQTopMenuObject::fullScreenVideoButtonClicked()
