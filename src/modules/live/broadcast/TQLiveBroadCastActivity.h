@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 class CommonService;
 class CourseService;
 class Failure;
@@ -55,6 +57,7 @@ class TQPPTPlayerLayout;
 class TQPopoverInterface;
 class TQPreviewView;
 class TQRecordVideoPlayerLayout;
+class TQShapeGeneric;
 class TQShapeImageBean;
 class TQShapeLayout;
 class TQShareScreenManager;
@@ -368,6 +371,8 @@ public:
     TQTopMenuObject *getTopMenuObject() const { return m_pTopMenuObject; }
 
 private:
+    void restyleEditedShape(const std::function<void(TQShapeGeneric &)> &change);
+
     int mPendingMaterialID = 0;
     int mCursorMode = 0;
 

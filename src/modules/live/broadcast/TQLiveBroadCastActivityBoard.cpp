@@ -326,31 +326,28 @@ void TQLiveBroadCastActivity::composePPTPlayStatusAndSend()
 
 void TQLiveBroadCastActivity::onColorSelect(int colorType)
 {
-    TQDrawManager *manager = drawManager();
-    auto *shape = manager ? dynamic_cast<TQShapeGeneric *>(manager->currentTool()) : nullptr;
-    if (!shape)
-        return;
-    shape->brush.colour = brushColorForIndex(colorType);
-    shape->draw(manager, true, false);
+    restyleEditedShape([colorType](TQShapeGeneric &shape) { shape.brush.colour = brushColorForIndex(colorType); });
 }
 
 void TQLiveBroadCastActivity::onLineTypeSelect(bool isDotLine)
 {
-    TQDrawManager *manager = drawManager();
-    auto *shape = manager ? dynamic_cast<TQShapeGeneric *>(manager->currentTool()) : nullptr;
-    if (!shape)
-        return;
-    shape->brush.type = isDotLine ? 0 : 1;
-    shape->draw(manager, true, false);
+    restyleEditedShape([isDotLine](TQShapeGeneric &shape) { shape.brush.type = isDotLine ? 0 : 1; });
 }
 
 void TQLiveBroadCastActivity::onFillModeChange(bool isFill)
 {
+    restyleEditedShape([isFill](TQShapeGeneric &shape) { shape.fill = isFill ? 1 : 0; });
+}
+
+void TQLiveBroadCastActivity::restyleEditedShape(const std::function<void(TQShapeGeneric &)> &change)
+{
+    // Only a shape being edited has a style bar; the pen has none.
     TQDrawManager *manager = drawManager();
     auto *shape = manager ? dynamic_cast<TQShapeGeneric *>(manager->currentTool()) : nullptr;
     if (!shape)
         return;
-    shape->fill = isFill ? 1 : 0;
+    change(*shape);
+    // Its outline goes out again in the new style.
     shape->draw(manager, true, false);
 }
 

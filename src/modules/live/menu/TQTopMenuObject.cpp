@@ -96,44 +96,37 @@ bool TQTopMenuObject::refusedInBigClass()
     return true;
 }
 
-void TQTopMenuObject::randomSelectClicked()
+void TQTopMenuObject::postAnswerTool(const char *operation, int responseCode)
 {
     if (refusedInBigClass())
         return;
-    logClicked("TQTopMenuObject::randomSelectClicked");
-    postPopoverResponse(kRandomSelect, kPopoverType);
+    logClicked(operation);
+    postPopoverResponse(responseCode, kPopoverType);
+}
+
+void TQTopMenuObject::randomSelectClicked()
+{
+    postAnswerTool("TQTopMenuObject::randomSelectClicked", kRandomSelect);
 }
 
 void TQTopMenuObject::choiceQuestionClicked()
 {
-    if (refusedInBigClass())
-        return;
-    logClicked("TQTopMenuObject::choiceQuestionClicked");
-    postPopoverResponse(kChoiceQuestion, kPopoverType);
+    postAnswerTool("TQTopMenuObject::choiceQuestionClicked", kChoiceQuestion);
 }
 
 void TQTopMenuObject::pictureTheAnswerClicked()
 {
-    if (refusedInBigClass())
-        return;
-    logClicked("TQTopMenuObject::pictureTheAnswerClicked");
-    postPopoverResponse(kPictureTheAnswer, kPopoverType);
+    postAnswerTool("TQTopMenuObject::pictureTheAnswerClicked", kPictureTheAnswer);
 }
 
 void TQTopMenuObject::multiChoiceQuestionClicked()
 {
-    if (refusedInBigClass())
-        return;
-    logClicked("TQTopMenuObject::multiChoiceQuestionClicked");
-    postPopoverResponse(kMultiChoiceQuestion, kPopoverType);
+    postAnswerTool("TQTopMenuObject::multiChoiceQuestionClicked", kMultiChoiceQuestion);
 }
 
 void TQTopMenuObject::countDownClicked()
 {
-    if (refusedInBigClass())
-        return;
-    logClicked("TQTopMenuObject::countDownClicked");
-    postPopoverResponse(kCountDown, kPopoverType);
+    postAnswerTool("TQTopMenuObject::countDownClicked", kCountDown);
 }
 
 void TQTopMenuObject::teachingShapeClicked()

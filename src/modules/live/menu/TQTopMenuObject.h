@@ -91,6 +91,8 @@ private:
     // True (and a toast) when the current course is a big class, where the
     // answer tools do not run.
     bool refusedInBigClass();
+    // An answer tool: the big-class guard, the log line, the response.
+    void postAnswerTool(const char *operation, int responseCode);
     void setEraserSize(int size);
 
     int mFrozen = 0;

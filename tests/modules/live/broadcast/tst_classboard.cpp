@@ -8,10 +8,10 @@
 // scroll bar and page control clicked and dragged in the real page.
 #include "ClassHarness.h"
 #include "TestLogCapture.h"
+#include "ToastTexts.h"
 #include "TopLevelWidgets.h"
 
 #include "base/dialog/CMessageBox.h"
-#include "base/dialog/CToast.h"
 #include "modules/live/audioplayer/TQBroadCastLiveAudioPlayerViewInterface.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/MaterialDetailBean.h"
@@ -91,15 +91,6 @@ QStringList takeBoxes()
         texts << (title ? title->text() : QString()) + QLatin1Char('|') + (text ? text->text() : QString());
         box->close();
     }
-    return texts;
-}
-
-QStringList toastTexts(QWidget *window)
-{
-    QStringList texts;
-    for (CToast *toast : window->findChildren<CToast *>())
-        for (QLabel *label : toast->findChildren<QLabel *>())
-            texts << label->text();
     return texts;
 }
 
@@ -219,7 +210,7 @@ void TestClassBoard::materialSwitch()
         QTRY_COMPARE(c.manager()->pageIndex(), pageChange.at(1));
     }
     QCOMPARE(takeBoxes(), box.isEmpty() ? QStringList() : QStringList{box});
-    QCOMPARE(toastTexts(c.window), toast.isEmpty() ? QStringList() : QStringList{toast});
+    QCOMPARE(toastTextsOf(c.window), toast.isEmpty() ? QStringList() : QStringList{toast});
     QCOMPARE(c.window->getLiveAudioPlayerViewInterface()->audioUrl(), audioUrl);
     QCOMPARE(c.window->getVideoCardPlayerLayout()->currentIndexUrl(), videoIndex);
     QCOMPARE(c.detailRequests(), 0);

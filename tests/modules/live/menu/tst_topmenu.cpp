@@ -7,10 +7,10 @@
 #include "ClassHarness.h"
 #include "TestLogCapture.h"
 #include "TestPictures.h"
+#include "ToastTexts.h"
 #include "TopLevelWidgets.h"
 
 #include "base/dialog/CMessageBox.h"
-#include "base/dialog/CToast.h"
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/TQDataModelBean.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
@@ -37,15 +37,6 @@ QStringList responses(const TestLogCapture &log)
             codes << m.captured(1) + QLatin1Char('/') + m.captured(2);
     }
     return codes;
-}
-
-QStringList toastTexts(QWidget *window)
-{
-    QStringList texts;
-    for (CToast *toast : window->findChildren<CToast *>())
-        for (QLabel *label : toast->findChildren<QLabel *>())
-            texts << label->text();
-    return texts;
 }
 
 // The process-wide course, as the tests want it; deleted by whoever sets
@@ -148,7 +139,7 @@ void TestTopMenu::menuEntries()
     QVERIFY(called);
 
     QCOMPARE(responses(log), response.isEmpty() ? QStringList() : QStringList{response});
-    QCOMPARE(toastTexts(window),
+    QCOMPARE(toastTextsOf(window),
              toast ? QStringList{QStringLiteral("当前大班课不支持答题互动")} : QStringList());
 }
 
