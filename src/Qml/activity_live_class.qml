@@ -67,8 +67,10 @@ Item {
             width: teachingAssistant.x
             visible: !root.isShareScreenMode
             hoverPanelManager: hoverPanelManager
+            isLowPriceCourse: root.isLowPriceCourse
             onHeightChanged: {
-                if (height > 5 * root.normalTextHeight)
+                // The window's size handling is not in every build.
+                if (height > 5 * root.normalTextHeight && typeof videoWindow.contentSizeChange === "function")
                     videoWindow.contentSizeChange(userListLayout.width + teachingAssistant.width, height,
                                                   root.normalTextHeight)
             }
