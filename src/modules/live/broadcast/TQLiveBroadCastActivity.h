@@ -353,6 +353,8 @@ public:
     void updateSecondsToStart();
     // One tick of the post-delay timer: reloads, the forced start, exits.
     virtual void timedPostDelayCheck();
+    // Publishes the board of a big class to `url`.
+    void startRtmpPublish(const QString &url);
 
     static constexpr qint64 kConnectGuardMs = 40000;
     static constexpr qint64 kDataChannelReloadGapMs = 20000;
@@ -379,6 +381,8 @@ private:
     bool admitCourse(const QJsonObject &reply);
     // The balance text of both balance boxes.
     static QString balanceText(double balanceFen, int students, int minutes);
+    // Closes the window from the event loop, without the confirmation.
+    void closeWithoutAsking(int exitClassTimes);
     void startPostDelayTimer(int intervalMs);
     void loadMediaEngine();
 
