@@ -44,6 +44,7 @@
 #include "modules/live/broadcast/tempView.h"
 #include "modules/live/communications/agora/TQAgoraAudioFrameObserver.h"
 #include "modules/live/communications/agora/TQTesselAudioFrameObserver.h"
+#include "modules/live/communications/TQRealTimeManager.h"
 #include "modules/live/communications/binary/TQBinaryDownloadManager.h"
 #include "modules/live/draws/TQBroadCastDrawDataSourceInterface.h"
 #include "modules/live/draws/TQDrawLayout.h"
@@ -289,6 +290,10 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     release(m_pTeachingAssistant);
 
     if (m_pContext) {
+        // The media engine calls the audio observers on its own thread
+        // until it has left; they are deleted below.
+        if (m_pContext->m_pRealTimeManager)
+            m_pContext->m_pRealTimeManager->leaveRTCManager();
         release(m_pRealTimeInterface);
         // Its popover manager still points at the popover adapter below.
         release(m_pContext);
