@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // What the recording engines were asked to do, kept outside them so that it
@@ -41,6 +42,9 @@ struct RealTimeJournal
     std::vector<int> rtmHandlersAtLeave;
     std::vector<TQRealTimeEngineFactory::Kind> rtcKinds;
     std::vector<TQRealTimeEngineFactory::Kind> rtmKinds;
+    // Remote video calls: (uid, view or null) and (uid, muted), in call order.
+    std::vector<std::pair<long, void *>> remoteRenderers;
+    std::vector<std::pair<long, bool>> remoteVideoMutes;
     // Set when the engines should only count sends (long runs).
     bool countOnly = false;
     long mediaCount = 0;
@@ -65,14 +69,22 @@ public:
     void checkAudioFocusState(bool) override {}
     int pushExternalVideoFrame(ExternalVideoFrame *frame) override;
     int setLocalVideoRenderer(long, void *) override { return 0; }
-    int setRemoteVideoRenderer(long, void *) override { return 0; }
+    int setRemoteVideoRenderer(long uid, void *view) override
+    {
+        m_journal->remoteRenderers.emplace_back(uid, view);
+        return 0;
+    }
     void enableLocalAudio(bool) override {}
     void enableLocalVideo(bool) override {}
     bool isLocalAudioEnabled() override { return false; }
     bool isLocalVideoEnabled() override { return false; }
     void sendRTCMessage(std::string messageBody) override;
     int enableLocalCamera(bool) override { return 0; }
-    int muteRemoteVideo(long, bool) override { return 0; }
+    int muteRemoteVideo(long uid, bool muted) override
+    {
+        m_journal->remoteVideoMutes.emplace_back(uid, muted);
+        return 0;
+    }
     int setRemoteVideoStreamType(int, long) override { return 0; }
     void enableAudioVolumeIndication(int, int, bool) override {}
     bool startAudioMixing(QString) override { return true; }

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <vector>
+
 class CommonService;
 class CourseService;
 class Failure;
@@ -391,4 +393,15 @@ private:
     // Typing text on the board.
 
     // Student control through the service object.
+public:
+    // The student list; null before start().
+    TQUserListManager *userListManager() const { return m_pUserListManager; }
+    // Status ticks since teaching started.
+    int statusTickCount() const { return mTimeAcc; }
+    // Students whose writing right an exercise suspended, to be given back
+    // when it ends.
+    std::vector<int> &suspendedWritingUserIds() { return mSuspendedWritingUserIds; }
+
+private:
+    std::vector<int> mSuspendedWritingUserIds;
 };
