@@ -448,11 +448,6 @@ void TQLiveBroadCastActivity::lbca_handleCourseScheduleDetail_slot(QJsonObject &
     Q_UNUSED(reply)
 }
 
-void TQLiveBroadCastActivity::lbca_handleNewMaterialDetail_slot(QJsonObject joMaterialDetail)
-{
-    Q_UNUSED(joMaterialDetail)
-}
-
 void TQLiveBroadCastActivity::lbca_handleBinaryDownloaded_slot(QString fileUrl)
 {
     Q_UNUSED(fileUrl)
