@@ -143,7 +143,8 @@ void TQTeachingAssistant::addMaterialClicked()
 
 void TQTeachingAssistant::materialItemClicked(int materialID, int rawMaterialID, int lastPage)
 {
-    note(QStringLiteral("material %1 (%2) page %3").arg(materialID).arg(rawMaterialID).arg(lastPage));
+    if (TQLiveBroadCastActivity *window = activity())
+        window->changeMaterial(materialID, rawMaterialID, lastPage);
 }
 
 void TQTeachingAssistant::materialPageItemClicked(int materialID, int rawMaterialID, int pageIndex)

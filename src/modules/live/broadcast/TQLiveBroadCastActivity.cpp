@@ -52,6 +52,7 @@
 #include "platform/http/Failure.h"
 #include "utils/CLog.h"
 #include "utils/GlobalConfig.h"
+#include "utils/InClassFlag.h"
 #include "utils/TimeUtils.h"
 
 #include <QBasicTimer>
@@ -84,6 +85,7 @@ TQLiveBroadCastActivity::~TQLiveBroadCastActivity()
 
 void TQLiveBroadCastActivity::start(int type)
 {
+    inClassFlag = true;
     mType = type;
     createLiveObjects();
     initView();
@@ -303,6 +305,8 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     // What the class made beyond the ordered teardown above.
     if (RtmpPublisher::instance().captureSource() == this)
         RtmpPublisher::instance().setCaptureSource(nullptr);
+    if (RtmpPublisher::instance().publisherInterface() == m_pRtmpPublisherInterface)
+        RtmpPublisher::instance().setInterface(nullptr);
     release(m_pPopoverInterface);
     release(m_pChoiceQuestionInterface);
     m_pTakePictureInterface = nullptr;
@@ -404,6 +408,21 @@ void TQLiveBroadCastActivity::timerEvent(QTimerEvent *event)
         captureFrame();
         return;
     }
+    if (m_pPostDelayTimer && id == m_pPostDelayTimer->timerId()) {
+        timedPostDelayCheck();
+        return;
+    }
+    if (m_pLiveInfoTimer && id == m_pLiveInfoTimer->timerId()) {
+        m_pLiveInfoTimer->stop();
+        checkLiveInfo();
+        return;
+    }
+    if (m_pCloseTimer && id == m_pCloseTimer->timerId()) {
+        m_pCloseTimer->stop();
+        mExitClassTimes = 0;
+        close();
+        return;
+    }
     QWidget::timerEvent(event);
 }
 
@@ -438,16 +457,6 @@ void TQLiveBroadCastActivity::onCaptureFrame(char *data, int size, qlonglong fra
 
 // Replies --------------------------------------------------------------------
 
-void TQLiveBroadCastActivity::lbca_handleFailure_slot(Failure &f)
-{
-    Q_UNUSED(f)
-}
-
-void TQLiveBroadCastActivity::lbca_handleCourseScheduleDetail_slot(QJsonObject &reply)
-{
-    Q_UNUSED(reply)
-}
-
 void TQLiveBroadCastActivity::lbca_handleBinaryDownloaded_slot(QString fileUrl)
 {
     Q_UNUSED(fileUrl)
@@ -472,11 +481,6 @@ void TQLiveBroadCastActivity::lbca_handleHomeworkImageUploaded_slot(SendCourseSc
 {
     // The receiver owns the bean.
     delete bean;
-}
-
-void TQLiveBroadCastActivity::lbca_handleGetCourseLiveStreamInfo_slot(QJsonObject &reply)
-{
-    Q_UNUSED(reply)
 }
 
 void TQLiveBroadCastActivity::lbca_onGetRtmpUrl(QString url)
@@ -518,6 +522,3 @@ void TQLiveBroadCastActivity::lbca_rtmpPublisherDisconnect_slot()
 {
 }
 
-void TQLiveBroadCastActivity::checkLiveInfo()
-{
-}

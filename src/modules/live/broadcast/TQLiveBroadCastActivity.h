@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modules/live/broadcast/TQLiveStreamInfo.h"
 #include "modules/live/videoprocess/TQCaptureVideoMainThread.h"
 
 #include <QJsonObject>
@@ -316,6 +317,76 @@ private:
     bool mQuitDone = false;
 
     // Class start and the real-time connection.
+public:
+    // The course detail decided the class may begin: participants back to a
+    // new session, the on-line report, the steps before teaching, the
+    // engines' choice and the connection.
+    virtual void resetCourseAndConnect();
+    // Joins the media engine and the data channel; accepted at most once per
+    // kConnectGuardMs (the first call of a window always is).
+    virtual void connectToRealTimeNetworks();
+    virtual void beforeTeaching();
+    // Starts teaching once per class (status timer, camera, board); later
+    // calls return at once. Called when both networks are up and by the
+    // forced start.
+    virtual void startTeachingOrLearning();
+    virtual void clearAllAndOpenDefaultMaterial();
+    // A non-modal warning when the balance lasts less than five minutes for
+    // the online students; the second value is not read.
+    virtual void showBalanceWarning(double balance, double unused);
+    virtual void onCourseLiveStreamInfoGet(TQLiveStreamInfo info);
+    // Picks the engines from the course's data channel and inits the
+    // real-time manager with them.
+    void handleRtcType();
+    // The networks did not come up in time: teaching starts anyway, with a
+    // warning. Nothing once teaching has started.
+    void checkForceStartTeaching();
+    void setupLiveCourse(TQLiveStreamInfo info);
+    // The data channel failed to log in: the post-delay tick reloads it.
+    void handleDataConnectFailure();
+    // The auto-record check runs kAutoRecordDelayMs later.
+    void scheduleAutoRecordCheck();
+    void reportOnlineToServer();
+    // Asks the teacher to pay the students' communication fee; true when the
+    // class is not to begin (cancelled or dismissed).
+    bool confirmPayForCommunication();
+    void showSpeakingModeNotice();
+    void emitCourseType();
+    void updateSecondsToStart();
+    // One tick of the post-delay timer: reloads, the forced start, exits.
+    virtual void timedPostDelayCheck();
+    // Publishes the board of a big class to `url`.
+    void startRtmpPublish(const QString &url);
+
+    static constexpr qint64 kConnectGuardMs = 40000;
+    static constexpr qint64 kDataChannelReloadGapMs = 20000;
+    static constexpr int kPostDelayMs = 1000;
+    static constexpr int kPostDelayReloadMs = 2000;
+    static constexpr int kForceStartTicks = 15;
+    static constexpr int kAutoRecordDelayMs = 2000;
+    static constexpr int kOverdueBigClassSecs = 900;
+    static constexpr int kSpeakingModeLimit = 10;
+
+    bool keepsBoard() const { return keepBoard; }
+    double coinsPerSecond() const { return mCoinsPerSecond; }
+    int rehearsalSecondsToStart() const { return mRehearsalSecondsToStart; }
+    int exitClassTimes() const { return mExitClassTimes; }
+    bool isPostDelayTimerActive() const;
+
+public slots:
+    // Started recording when the settings ask for it; run by
+    // scheduleAutoRecordCheck.
+    void lbca_checkAutoRecord();
+
+private:
+    // Reads the course detail's decisions; false when the window closes.
+    bool admitCourse(const QJsonObject &reply);
+    // The balance text of both balance boxes.
+    static QString balanceText(double balanceFen, int students, int minutes);
+    // Closes the window from the event loop, without the confirmation.
+    void closeWithoutAsking(int exitClassTimes);
+    void startPostDelayTimer(int intervalMs);
+    void loadMediaEngine();
 
     // Board, pages and materials in class.
 public:

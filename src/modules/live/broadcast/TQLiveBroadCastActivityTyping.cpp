@@ -58,12 +58,14 @@ void TQLiveBroadCastActivity::typingText(QString fontFamily, int pintFontSize, Q
     if (!manager)
         return;
     if (isEnd) {
+        setCursorMode(3);
         // The next text gets an element of its own.
         mTypingTextElementId = 0;
         typeText(fontFamily, pintFontSize, text, inputWidth, inputHeight, color, leftMargin, topMargin, rightMargin,
                  bottomMargin, xPos, yPos);
         return;
     }
+    setCursorMode(2);
     const float k = panelToCanvas(manager);
     if (mTypingTextElementId == 0)
         mTypingTextElementId = nextSequenceNumber(true);

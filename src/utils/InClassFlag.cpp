@@ -1,0 +1,3 @@
+#include "utils/InClassFlag.h"
+
+bool inClassFlag = true;
