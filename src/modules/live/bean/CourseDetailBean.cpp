@@ -610,6 +610,13 @@ std::pair<qint64, int> CourseDetailBean::findMaterialPageByUrl(const QString &ur
     return {-1, -1};
 }
 
+void CourseDetailBean::retireMaterial(int index)
+{
+    if (index < 0 || index >= course_materials.size())
+        return;
+    mRetiredMaterials.append(course_materials.takeAt(index));
+}
+
 bool CourseDetailBean::hasMaterial(const MaterialDetailBean *material) const
 {
     if (!material)

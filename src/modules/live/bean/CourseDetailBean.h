@@ -109,6 +109,9 @@ public:
     // (material id, page index) of the first page showing `url`; (-1, -1) when none.
     std::pair<qint64, int> findMaterialPageByUrl(const QString &url) const;
     bool hasMaterial(const MaterialDetailBean *material) const;
+    // Takes the material at `index` out of the list; the board may still
+    // show its pages, so it is kept until the record is deleted.
+    void retireMaterial(int index);
 
     // Drawing-action history ------------------------------------------------
     // A chunk of a late student's replay carries about this many characters

@@ -18,4 +18,8 @@ class TQBroadCastPopoverInterface
 
 public:
     TQBroadCastPopoverInterface(TQBroadCastMethodService *methodService, TQLiveBroadCastContext *context);
+
+    // Logs the choice. Carrying the codes out belongs to the class's
+    // interaction dispatcher, which this build does not have yet.
+    void responseFromPopover(TQPopoverResponseData *response, int popoverType) override;
 };

@@ -462,11 +462,6 @@ void TQLiveBroadCastActivity::onCaptureFrame(char *data, int size, qlonglong fra
 
 // Replies --------------------------------------------------------------------
 
-void TQLiveBroadCastActivity::lbca_handleNewMaterialDetail_slot(QJsonObject joMaterialDetail)
-{
-    Q_UNUSED(joMaterialDetail)
-}
-
 void TQLiveBroadCastActivity::lbca_handleBinaryDownloaded_slot(QString fileUrl)
 {
     Q_UNUSED(fileUrl)

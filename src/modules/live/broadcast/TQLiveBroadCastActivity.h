@@ -43,6 +43,7 @@ class TQCompetitiveAnswerDialog;
 class TQCountDownLayout;
 class TQCountDownSettingDialog;
 class TQDrawLayout;
+class TQDrawManager;
 class TQLiveAudioPlayerLayout;
 class TQLiveBroadCastContext;
 class TQLiveMaterialListLayout;
@@ -54,6 +55,7 @@ class TQMultiChoiceQuestionLayout;
 class TQOnsiteHomeWorkDrawDataSourceInterface;
 class TQOnsiteHomeworkLayout;
 class TQPPTPlayerLayout;
+class TQPopoverInterface;
 class TQPreviewView;
 class TQRecordVideoPlayerLayout;
 class TQShapeLayout;
@@ -389,8 +391,76 @@ private:
     void loadMediaEngine();
 
     // Board, pages and materials in class.
+public:
+    // The page control's buttons: type 1 next page, 0 previous page.
+    Q_INVOKABLE void turnPage(int type);
+    Q_INVOKABLE void goToPage(int pageIndex);
+    Q_INVOKABLE void scrollUp();
+    Q_INVOKABLE void scrollDown();
+    // The scroll bar's thumb at buttonY of its track's buttonBgHeight.
+    Q_INVOKABLE void scrollTo(int buttonY, int buttonBgHeight);
+    // Opens a course material at a page: a converted document on the board,
+    // an audio or video material in its player; an unconverted one's detail
+    // is asked for first.
+    Q_INVOKABLE void changeMaterial(int materialID, int rawMaterialID, int lastVisitedPageNumber);
+    // The style bar of the shape being edited.
+    Q_INVOKABLE void onColorSelect(int colorType);
+    Q_INVOKABLE void onLineTypeSelect(bool isDotLine);
+    Q_INVOKABLE void onFillModeChange(bool isFill);
+    // A picture file from the top menu's file chooser; anything but an
+    // existing ".jpg", ".jpeg" or ".png" file is ignored.
+    void pasteImageFile(const QString &path);
+    // 0 normal, 1 typing (I-beam cursor), 2 while a text is typed, 3 typed.
+    void setCursorMode(int mode);
+    int cursorMode() const { return mCursorMode; }
+    // The draw manager applied a page turn of the teacher.
+    virtual void handleDrawLayoutTurnPage(int materialId, int pageIndex);
+    // The PPT animation of a page: played when the page has one, else hidden.
+    virtual void handlePageExtra(int pageIndex, int materialId);
+    // Tells the students where the PPT animation player stands.
+    virtual void composePPTPlayStatusAndSend();
+    // The material whose detail a material switch waits for; 0 for none.
+    int pendingMaterialID() const { return mPendingMaterialID; }
+
+    // What the top menu reaches through the window; null before the board
+    // or after quit.
+    TQDrawManager *drawManager() const;
+    TQPopoverInterface *getPopoverInterface() const;
+    TQBroadCastBlackboardWritingToolsInterface *getWritingToolsInterface() const { return m_pWritingToolsInterface; }
+    TQShapeLayout *getShapeLayout() const { return m_pShapeLayout; }
+    TQBrushSetting *getBrushSetting() const { return m_pBrushSetting; }
+    TQVideoCardPlayerLayout *getVideoCardPlayerLayout() const { return m_pVideoCardPlayerLayout; }
+    TQPPTPlayerLayout *getPPTPlayerLayout() const { return m_pPPTPlayerLayout; }
+    TQBroadCastLiveAudioPlayerViewInterface *getLiveAudioPlayerViewInterface() const
+    {
+        return m_pLiveAudioPlayerViewInterface;
+    }
+    TQTopMenuObject *getTopMenuObject() const { return m_pTopMenuObject; }
+
+private:
+    int mPendingMaterialID = 0;
+    int mCursorMode = 0;
 
     // Typing text on the board.
+public:
+    // A text being typed, in panel pixels: sent every tick as one live text
+    // element; isEnd finishes it as a picture (typeText).
+    Q_INVOKABLE void typingText(QString fontFamily, int pintFontSize, QString text, int inputWidth, int inputHeight,
+                                QString color, int leftMargin, int topMargin, int rightMargin, int bottomMargin,
+                                int lineHeight, int xPos, int yPos, bool isEnd);
+    // Renders a finished text into a transparent picture and pastes it onto
+    // the board; white space alone pastes nothing.
+    Q_INVOKABLE void typeText(QString fontFamily, int fontSize, QString text, int width, int height, QString color,
+                              int leftMargin, int topMargin, int rightMargin, int bottomMargin, int xPos, int yPos);
+    // The element id every update of the text being typed carries; 0 between texts.
+    int typingTextElementId() const { return mTypingTextElementId; }
+    // What the teaching assistant reaches through the window.
+    TQTeachingAssistant *getTeachingAssistant() const { return m_pTeachingAssistant; }
+    TQBroadcastViewModel *getBroadcastViewModel() const { return m_pBroadcastViewModel; }
+    TQMaterialComments *getMaterialComments() const { return m_pMaterialComments; }
+
+private:
+    int mTypingTextElementId = 0;
 
     // Student control through the service object.
 public:

@@ -187,10 +187,11 @@ public:
     void startTurnPageTimer();
     void commitPendingTurnPage();
 
-    // Scrolling, pages and materials: each queues drawing actions.
-    void scrollUp(int step);
-    void scrollDown(int step);
-    void scrollToY(int position, int range);
+    // Scrolling, pages and materials: each queues drawing actions. The
+    // scrolls return the top offset they asked for.
+    int scrollUp(int step);
+    int scrollDown(int step);
+    int scrollToY(int position, int range);
     void updateTopOffset(int y, bool standalone);
     void adjustVisibleSize(QSize size);
     int getMaxContentHeight() const;

@@ -85,14 +85,16 @@ int TQDrawManager::getMaxContentHeight() const
     return int(mCanvasSize.height() * mMaxNumberOfScreen);
 }
 
-void TQDrawManager::scrollUp(int step)
+int TQDrawManager::scrollUp(int step)
 {
     if (step <= 0)
         step = mCanvasSize.height() / 4;
-    updateTopOffset(int(std::max<qint64>(0, qint64(mTopOffset) - step)), false);
+    const int top = int(std::max<qint64>(0, qint64(mTopOffset) - step));
+    updateTopOffset(top, false);
+    return top;
 }
 
-void TQDrawManager::scrollDown(int step)
+int TQDrawManager::scrollDown(int step)
 {
     if (step < 1)
         step = mCanvasSize.height() / 4;
@@ -104,10 +106,12 @@ void TQDrawManager::scrollDown(int step)
         if (mDataSource)
             mDataSource->showToast(QString::fromUtf8(kPageBottomToast), kPageBottomToastType, kBoardLimitToastMs);
     }
-    updateTopOffset(int(std::min<qint64>(maxTop, wanted)), false);
+    const int top = int(std::min<qint64>(maxTop, wanted));
+    updateTopOffset(top, false);
+    return top;
 }
 
-void TQDrawManager::scrollToY(int position, int range)
+int TQDrawManager::scrollToY(int position, int range)
 {
     const int maxTop = maxTopOffset();
     // A scroll bar without a range has nowhere to go.
@@ -122,6 +126,7 @@ void TQDrawManager::scrollToY(int position, int range)
                     .arg(limitedInt(y, INT_MIN, INT_MAX)),
                 QStringLiteral("TQDrawManager::scrollToY "));
     updateTopOffset(top, false);
+    return top;
 }
 
 void TQDrawManager::updateTopOffset(int y, bool standalone)

@@ -14,6 +14,10 @@ class TQBrushSetting : public QObject
 public:
     TQBrushSetting();
 
+    // The brush type of a pen menu index: 0, 2-7, 100 and 101 stand for
+    // themselves, every other index is the hard pen (1).
+    static int toPenType(int index);
+
     // The board's controller, once the board exists.
     void setDrawManager(TQDrawManager *drawManager);
     TQDrawManager *drawManager() const;
