@@ -13,7 +13,9 @@
 #include "modules/live/bean/CourseDetailBean.h"
 #include "modules/live/bean/CourseScheduleFeedback.h"
 #include "modules/live/bean/MaterialDetailBean.h"
+#include "modules/live/TeachingAssistant/TQTeachingAssistant.h"
 #include "modules/live/bean/TQDataModelBean.h"
+#include "modules/live/broadcast/TQBroadCastMethodService.h"
 #include "modules/live/broadcast/TQBroadCastRealTimeInterface.h"
 #include "modules/live/broadcast/TQBroadCastRtmpPublisherInterface.h"
 #include "modules/live/broadcast/TQBroadcastViewModel.h"
@@ -26,6 +28,7 @@
 #include "modules/live/draws/TQDrawLayout.h"
 #include "modules/live/draws/TQDrawManager.h"
 #include "modules/live/draws/TQStudentWritingManager.h"
+#include "modules/live/userlist/TQUserListManager.h"
 #include "modules/live/videoprocess/TQRecordVideoPlayerLayout.h"
 #include "modules/live/videoprocess/camera/TQCameraPlayer.h"
 #include "modules/login/LoginManager.h"
@@ -100,6 +103,8 @@ void TQLiveBroadCastActivity::lbca_handleCourseScheduleDetail_slot(QJsonObject &
 
     for (const QJsonValue &material : reply.value(QLatin1String("course_materials")).toArray()) {
         const QJsonObject object = material.toObject();
+        if (m_pTeachingAssistant)
+            emit m_pTeachingAssistant->addMaterialDetail_signal(object);
         if (keepBoard)
             lbca_handleNewMaterialDetail_slot(object);
     }
@@ -298,6 +303,8 @@ void TQLiveBroadCastActivity::beforeTeaching()
 {
     CLog::print(QStringLiteral("TQLiveBroadCastActivity::beforeTeaching"));
     CourseDetailBean *current = course();
+    if (m_pUserListManager && current)
+        emit m_pUserListManager->updateRotateSettingData_signal(current->mStageCapacity, current->mRotationSeconds);
     if (const LiveConfig *config = LiveConfig::getInstance(); config && current)
         current->mTeacherHeadImage = config->live_profile.toStdString();
     if (m_pContext && m_pContext->m_pStudentWritingManager && m_pDrawLayout)
@@ -498,6 +505,8 @@ void TQLiveBroadCastActivity::startTeachingOrLearning()
     } else {
         clearAllAndOpenDefaultMaterial();
     }
+    if (m_pMethodService)
+        m_pMethodService->requestPermissionInfo(true);
 }
 
 void TQLiveBroadCastActivity::clearAllAndOpenDefaultMaterial()

@@ -380,7 +380,8 @@ void TestClassStart::classStartsAndReachesAStudent()
     // Both networks joined through the stand-in SDK.
     QTRY_VERIFY(manager->isRTCLoaded() && manager->isDataChannelLoggedIn());
     QVERIFY(SimStudent::waitUntil([student] {
-        return !student->events().filter(QStringLiteral("member joined %1").arg(LoginManager::getUserID())).isEmpty();
+        // In both channels.
+        return student->events().filter(QStringLiteral("member joined %1").arg(LoginManager::getUserID())).size() >= 2;
     }));
 
     // The real-time adapter starts teaching when both report; a second call
@@ -389,12 +390,15 @@ void TestClassStart::classStartsAndReachesAStudent()
     QVERIFY(window->context()->teachingStarted);
     window->startTeachingOrLearning();
 
-    QVERIFY(SimStudent::waitUntil([student] {
+    // Control actions are spaced; the class's status tick sends what waits.
+    const bool received = SimStudent::waitUntil([student, manager] {
+        manager->sendPendingControlActions();
         for (const SimStudent::Envelope &envelope : student->envelopes())
             if (envelope.tqMsg.contains(QStringLiteral("[-1,119,0]")))
                 return true;
         return false;
-    }));
+    });
+    QVERIFY(received);
     int clearAlls = 0;
     for (const SimStudent::Envelope &envelope : student->envelopes())
         if (envelope.tqMsg.contains(QStringLiteral("[-1,119,0]")) && !envelope.peer
