@@ -21,6 +21,7 @@
 #include "modules/live/communications/TQRealTimeManager.h"
 #include "modules/login/LoginManager.h"
 #include "platform/http/ApiPaths.h"
+#include "rtsdk/StandInControl.h"
 
 #include <QAbstractEventDispatcher>
 #include <QDateTime>
@@ -81,6 +82,7 @@ private slots:
     void keepBoardQuestion_data();
     void keepBoardQuestion();
     void connectGuard();
+    void interruptedDataChannelIsReloaded();
     void forcedStartOnTheFifteenthTick();
     void balanceBoxesShareOneUnit();
     void liveStreamTimers_data();
@@ -271,6 +273,33 @@ void TestClassStart::connectGuard()
     clock.advance(39999);
     window->connectToRealTimeNetworks();
     QCOMPARE(count(refused), 2);
+}
+
+void TestClassStart::interruptedDataChannelIsReloaded()
+{
+    ClassHarness harness;
+    QVERIFY(harness.isReady());
+    TestClock &clock = harness.clock();
+    TQLiveBroadCastActivity *window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
+    TQRealTimeManager *manager = window->context()->m_pRealTimeManager;
+    QTRY_VERIFY(manager->isDataChannelLoggedIn());
+
+    // The message channel drops the teacher's session (state 5, no kick-out).
+    const std::string teacher = LoginManager::getUserID().toStdString() + "_rtm";
+    QCOMPARE(rtsdk::StandInControl::forceConnectionState(teacher, 5, 2), 1);
+    QTRY_VERIFY(manager->isDataChannelInterrupted());
+
+    TestLogCapture log;
+    clock.advance(TQLiveBroadCastActivity::kConnectGuardMs + 1);
+    window->connectToRealTimeNetworks();
+    QCOMPARE(log.messages().filter(QStringLiteral("restarting data engine on resume")).size(), 1);
+    QVERIFY(!manager->isDataChannelLoggedIn());
+    QVERIFY(timerIntervals(window).contains(TQLiveBroadCastActivity::kPostDelayReloadMs));
+
+    // The post-delay tick loads it again, the last load being long past.
+    window->timedPostDelayCheck();
+    QTRY_VERIFY(manager->isDataChannelLoggedIn());
+    QVERIFY(rtsdk::StandInControl::isOnline(teacher));
 }
 
 void TestClassStart::forcedStartOnTheFifteenthTick()
