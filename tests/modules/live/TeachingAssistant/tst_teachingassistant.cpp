@@ -63,23 +63,36 @@ struct OpenClass
     TQLiveBroadCastActivity *window = nullptr;
     TQTeachingAssistant *assistant = nullptr;
 
-    explicit OpenClass(bool bigClass = false)
+    OpenClass()
     {
         // A course left by an earlier window must not pass for this one's.
         // It is let go, not deleted: that window's real-time manager goes
         // from the event loop and may still read it.
         TQDataModelBean::m_pOngoingCourse = nullptr;
-        if (bigClass) {
-            QJsonObject detail = harness.fixtureCourseDetail();
-            detail.insert(QStringLiteral("teaching_method"), 5);
-            harness.setCourseDetail(detail);
-        }
         window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
         assistant = window ? window->getTeachingAssistant() : nullptr;
     }
+    // The window's real-time manager goes from the event loop after the
+    // window: it must be gone before the harness resets the stand-in SDK.
+    ~OpenClass()
+    {
+        harness.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     bool courseLoaded() const
     {
-        return QTest::qWaitFor([] { return TQDataModelBean::m_pOngoingCourse != nullptr; }, 5000);
+        return QTest::qWaitFor([] { return TQDataModelBean::m_pOngoingCourse != nullptr; }, 10000);
+    }
+    // The course as a big class (teaching method 5) or not; the toasts and
+    // the service's record of an earlier test are cleared.
+    void reset(bool bigClass)
+    {
+        qDeleteAll(window->findChildren<CToast *>());
+        TQDataModelBean::m_pOngoingCourse->teaching_method = bigClass ? 5 : 0;
+        assistant->onOpenPublicMessagePanel(false);
+        assistant->setCurrentPrivateMessageUserID(0);
+        harness.service().clearReplies();
+        harness.service().clearRequests();
     }
 };
 
@@ -171,7 +184,24 @@ class TestTeachingAssistant : public QObject
 {
     Q_OBJECT
 
+    // One class window for the whole program: a connected class is opened
+    // and closed once.
+    std::unique_ptr<OpenClass> m_class;
+    OpenClass *openClass(bool bigClass = false)
+    {
+        m_class->reset(bigClass);
+        return m_class.get();
+    }
+
 private slots:
+    void initTestCase()
+    {
+        m_class = std::make_unique<OpenClass>();
+        QVERIFY(m_class->assistant);
+        QVERIFY(m_class->courseLoaded());
+    }
+    void cleanupTestCase() { m_class.reset(); }
+
     void privateMessageToasts_data();
     void privateMessageToasts();
     void raisedHandToastsAndReports();
@@ -206,7 +236,7 @@ void TestTeachingAssistant::privateMessageToasts()
     QFETCH(qint64, openConversation);
     QFETCH(bool, toast);
 
-    OpenClass cls;
+    OpenClass &cls = *openClass();
     QVERIFY(cls.assistant);
     // The teacher's id is only known once the harness signed her in.
     if (sender == 0)
@@ -227,7 +257,7 @@ void TestTeachingAssistant::privateMessageToasts()
 
 void TestTeachingAssistant::raisedHandToastsAndReports()
 {
-    OpenClass cls;
+    OpenClass &cls = *openClass();
     QVERIFY(cls.assistant);
     QSignalSpy hands(cls.assistant, &TQTeachingAssistant::addRaiseHandMessage_signal);
     const QDateTime at(QDate(2026, 3, 9), QTime(14, 5, 7));
@@ -242,7 +272,7 @@ void TestTeachingAssistant::raisedHandToastsAndReports()
 
 void TestTeachingAssistant::conversationOfAParticipant()
 {
-    OpenClass cls;
+    OpenClass &cls = *openClass();
     QVERIFY(cls.assistant);
     QVERIFY(cls.courseLoaded());
     CourseDetailBean *course = TQDataModelBean::m_pOngoingCourse;
@@ -271,7 +301,7 @@ void TestTeachingAssistant::conversationOfAParticipant()
 
 void TestTeachingAssistant::imagesDownloadOneAtATime()
 {
-    OpenClass cls;
+    OpenClass &cls = *openClass();
     QVERIFY(cls.assistant);
     const QString base = cls.harness.service().baseUrl() + QStringLiteral("/files/course/");
     // Query texts keep them apart from the course's own pages, which the
@@ -316,7 +346,7 @@ void TestTeachingAssistant::imagesDownloadOneAtATime()
 
 void TestTeachingAssistant::failedDownloadLeavesTheQueue()
 {
-    OpenClass cls;
+    OpenClass &cls = *openClass();
     QVERIFY(cls.assistant);
     const QString missing = cls.harness.service().baseUrl() + QStringLiteral("/files/course/gone.png");
     const QString there = cls.harness.service().baseUrl() + QStringLiteral("/files/course/page1_note.png");
@@ -333,7 +363,7 @@ void TestTeachingAssistant::failedDownloadLeavesTheQueue()
 
 void TestTeachingAssistant::discussionPollingSchedule()
 {
-    OpenClass cls(true);
+    OpenClass &cls = *openClass(true);
     QVERIFY(cls.assistant);
     QVERIFY(cls.courseLoaded());
     QVERIFY(TQDataModelBean::m_pOngoingCourse->isBigClass());
@@ -382,7 +412,7 @@ void TestTeachingAssistant::discussionPollingSchedule()
 
 void TestTeachingAssistant::sentDiscussionMessageRefreshesTheList()
 {
-    OpenClass cls(true);
+    OpenClass &cls = *openClass(true);
     QVERIFY(cls.assistant);
     QVERIFY(cls.courseLoaded());
     StandInService &service = cls.harness.service();
@@ -403,7 +433,7 @@ void TestTeachingAssistant::sentDiscussionMessageRefreshesTheList()
 
 void TestTeachingAssistant::discussionOutsideBigClassesIsOnlyLogged()
 {
-    OpenClass cls;
+    OpenClass &cls = *openClass();
     QVERIFY(cls.assistant);
     QVERIFY(cls.courseLoaded());
     QVERIFY(!TQDataModelBean::m_pOngoingCourse->isBigClass());
