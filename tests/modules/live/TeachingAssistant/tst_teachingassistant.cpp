@@ -200,7 +200,10 @@ private slots:
         QVERIFY(m_class->assistant);
         QVERIFY(m_class->courseLoaded());
     }
-    void cleanupTestCase() { m_class.reset(); }
+    // Closing a connected class can crash in the stand-in media engine's
+    // teardown (TQRTCCommonSdk::leaveRTC after the engine's release); until
+    // that is mended the class stays open until the program ends.
+    void cleanupTestCase() { (void)m_class.release(); }
 
     void privateMessageToasts_data();
     void privateMessageToasts();
