@@ -12,7 +12,7 @@ Rectangle {
     property string action: ""
     property color actionColor: "#3A78E6"
     property string messageTime: ""
-    signal view()
+    signal viewClicked()
 
     height: unit * 3.2
     color: "white"
@@ -68,6 +68,6 @@ Rectangle {
     MouseArea {
         anchors.fill: parent
         cursorShape: Qt.PointingHandCursor
-        onClicked: tip.view()
+        onClicked: tip.viewClicked()
     }
 }

@@ -7,5 +7,5 @@ ItemLiveClassMessageTips {
     icon: "/res/live_menu/private_message_icon.png"
     action: "发来一条消息"
     actionColor: "#3A78E6"
-    onView: teachingAssistantObject.goToPrivateMessageToOne(Number(userID))
+    onViewClicked: teachingAssistantObject.goToPrivateMessageToOne(Number(userID))
 }

@@ -7,5 +7,5 @@ ItemLiveClassMessageTips {
     icon: "/res/live_menu/raise_hand_icon.png"
     action: "正在举手"
     actionColor: "#ff6321"
-    onView: videoWindow.studentIconClicked(Number(userID))
+    onViewClicked: videoWindow.studentIconClicked(Number(userID))
 }

@@ -193,6 +193,11 @@ void TQTeachingAssistant::handleDownloadedImage(const QString &url)
     const QString cached = CFileDownloader::getDownloadedFile(url);
     if (isCachedPath(cached))
         emit imageFileDownloaded_signal(cached, url);
+    const auto queued = std::find(mDownloadQueue.begin(), mDownloadQueue.end(), url);
+    // The manager also reports course pages it fetched on its own; those
+    // must not start the running download a second time.
+    if (queued == mDownloadQueue.end())
+        return;
     mDownloadQueue.erase(std::remove(mDownloadQueue.begin(), mDownloadQueue.end(), url), mDownloadQueue.end());
     if (mDownloadQueue.empty())
         mDownloading = false;
@@ -202,13 +207,26 @@ void TQTeachingAssistant::handleDownloadedImage(const QString &url)
 
 void TQTeachingAssistant::startNextDownload()
 {
-    // Downloads queue up in order; a URL the manager refuses outright would
-    // never report back, so it leaves the queue here instead of blocking it.
     while (!mDownloadQueue.empty()) {
+        const QString url = mDownloadQueue.front();
         mDownloading = true;
-        if (mDownloadManager->downloadUrl(mDownloadQueue.front()))
+        if (isCachedPath(CFileDownloader::getDownloadedFile(url))) {
+            // Arrived meanwhile (a course page the manager fetched anyway):
+            // reported from the event loop like any finished download.
+            QPointer<TQTeachingAssistant> self(this);
+            QTimer::singleShot(0, this, [self, url] {
+                if (self)
+                    self->handleDownloadedImage(url);
+            });
             return;
-        note(QStringLiteral("download refused %1").arg(mDownloadQueue.front()));
+        }
+        // Anything but a web address would never report back: it leaves the
+        // queue instead of blocking it.
+        if (url.startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+            mDownloadManager->downloadUrl(url);
+            return;
+        }
+        note(QStringLiteral("download refused %1").arg(url));
         mDownloadQueue.erase(mDownloadQueue.begin());
     }
     mDownloading = false;
