@@ -87,6 +87,7 @@ Item {
         TeachingAssistant.TeachingAssistant {
             id: teachingAssistant
             objectName: "teachingAssistant"
+            isWxClassCourse: root.isWxClassCourse
             anchors.right: parent.right
             y: offlineBanner.visible ? offlineBanner.height : 0
             height: parent.height - y

@@ -5,6 +5,7 @@
 #include "TestClock.h"
 
 #include "QmlTypes.h"
+#include "base/dialog/CMessageBox.h"
 #include "modules/live/broadcast/LiveWindowFactory.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "platform/http/ApiPaths.h"
@@ -13,7 +14,9 @@
 #include "utils/TextMetrics.h"
 #include "utils/TimeUtils.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QJsonArray>
 #include <QTest>
 
@@ -82,6 +85,38 @@ QJsonObject ClassHarness::courseDetailWithStream(int secondsToStart, int duratio
                               {"seconds_to_start", secondsToStart},
                               {"stream", m_service.baseUrl() + QStringLiteral("/files/live/30001.m3u8")}});
     return detail;
+}
+
+QJsonObject ClassHarness::courseDetailWithStudents(int students) const
+{
+    QJsonObject detail = fixtureCourseDetail();
+    const QJsonArray listed = detail.value(QLatin1String("participants")).toArray();
+    QJsonArray participants{listed.at(0)};
+    QJsonObject pattern = listed.at(1).toObject();
+    for (int i = 0; i < students; ++i) {
+        QJsonObject brief = pattern.value(QLatin1String("user_brief_info")).toObject();
+        brief.insert(QStringLiteral("user_id"), QString::number(70001 + i));
+        brief.insert(QStringLiteral("user_nick_name"), QStringLiteral("学生%1").arg(i + 1));
+        pattern.insert(QStringLiteral("user_brief_info"), brief);
+        pattern.insert(QStringLiteral("participant_user_id"), QString::number(80001 + i));
+        participants.append(pattern);
+    }
+    detail.insert(QStringLiteral("participants"), participants);
+    return detail;
+}
+
+QStringList ClassHarness::openNotices()
+{
+    QStringList notices;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<CMessageBox *>(widget);
+        if (!box || !box->isVisible() || box->isModal())
+            continue;
+        auto *title = box->findChild<QLabel *>(QStringLiteral("titleLabel"));
+        auto *text = box->findChild<QLabel *>(QStringLiteral("textLabel"));
+        notices << (title ? title->text() : QString()) + QLatin1Char('|') + (text ? text->text() : QString());
+    }
+    return notices;
 }
 
 void ClassHarness::setCourseDetail(const QJsonObject &returnResult)

@@ -68,6 +68,11 @@ public:
     void answerFileChoosers(const QString &path) { m_dialogs.setChosenFile(path); }
     // "title|text|button,button" of every box seen, in order.
     QStringList dialogTexts() const { return m_dialogTexts; }
+    // "title|text" of the non-modal boxes (notices, warnings) open now.
+    static QStringList openNotices();
+    // The fixture's course detail with `students` students (the lecturer,
+    // whom the server lists among them, stays first).
+    QJsonObject courseDetailWithStudents(int students) const;
 
     // The product's clock, fixed at the current time on first use.
     TestClock &clock();

@@ -12,6 +12,7 @@
 
 class TQBinaryDownloadManager;
 class TQInClassMessage;
+class TQLiveBroadCastActivity;
 
 // The teaching assistant beside the board ("teachingAssistantObject"): messages,
 // raised hands and the course's materials. No parent; the window deletes it.
@@ -61,6 +62,7 @@ public:
     qint64 newestMessageTimeStamp() const { return mNewestMessageTimeStamp; }
     qint64 lastMessageListArrivalMs() const { return mLastMessageListArrivalMs; }
     bool isPolling() const { return mPollTimer.isActive(); }
+    int pollTimerId() const { return mPollTimer.timerId(); }
     const std::vector<QString> &downloadQueue() const { return mDownloadQueue; }
     bool isDownloading() const { return mDownloading; }
     TQBinaryDownloadManager *binaryDownloadManager() const { return mDownloadManager; }
@@ -82,6 +84,11 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
+    // The class window, null without one.
+    TQLiveBroadCastActivity *activity() const;
+    // Starts the queue's first entry; refused entries are dropped.
+    void startNextDownload();
+
     TQBinaryDownloadManager *mDownloadManager = nullptr;
     // First entry is being downloaded.
     std::vector<QString> mDownloadQueue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QtGlobal>
 
 #include <string>
@@ -12,6 +13,10 @@ public:
 
     // A debug text of every field (UTF-8).
     std::string toString() const;
+    // The message as the teaching assistant's views show it; every value a
+    // text. "messageTime" ("hh:mm:ss") is the send time when the message has
+    // a sequence number, else its receiving time, else now.
+    QJsonObject toJson() const;
 
     // UTF-8.
     std::string mMessageBody;

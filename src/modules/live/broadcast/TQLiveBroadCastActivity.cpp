@@ -44,6 +44,7 @@
 #include "modules/live/broadcast/tempView.h"
 #include "modules/live/communications/agora/TQAgoraAudioFrameObserver.h"
 #include "modules/live/communications/agora/TQTesselAudioFrameObserver.h"
+#include "modules/live/communications/TQRealTimeManager.h"
 #include "modules/live/communications/binary/TQBinaryDownloadManager.h"
 #include "modules/live/draws/TQBroadCastDrawDataSourceInterface.h"
 #include "modules/live/draws/TQDrawLayout.h"
@@ -52,6 +53,7 @@
 #include "platform/http/Failure.h"
 #include "utils/CLog.h"
 #include "utils/GlobalConfig.h"
+#include "utils/InClassFlag.h"
 #include "utils/TimeUtils.h"
 
 #include <QBasicTimer>
@@ -84,6 +86,7 @@ TQLiveBroadCastActivity::~TQLiveBroadCastActivity()
 
 void TQLiveBroadCastActivity::start(int type)
 {
+    inClassFlag = true;
     mType = type;
     createLiveObjects();
     initView();
@@ -287,6 +290,10 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     release(m_pTeachingAssistant);
 
     if (m_pContext) {
+        // The media engine calls the audio observers on its own thread
+        // until it has left; they are deleted below.
+        if (m_pContext->m_pRealTimeManager)
+            m_pContext->m_pRealTimeManager->leaveRTCManager();
         release(m_pRealTimeInterface);
         // Its popover manager still points at the popover adapter below.
         release(m_pContext);
@@ -303,6 +310,8 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     // What the class made beyond the ordered teardown above.
     if (RtmpPublisher::instance().captureSource() == this)
         RtmpPublisher::instance().setCaptureSource(nullptr);
+    if (RtmpPublisher::instance().publisherInterface() == m_pRtmpPublisherInterface)
+        RtmpPublisher::instance().setInterface(nullptr);
     release(m_pPopoverInterface);
     release(m_pChoiceQuestionInterface);
     m_pTakePictureInterface = nullptr;
@@ -404,6 +413,21 @@ void TQLiveBroadCastActivity::timerEvent(QTimerEvent *event)
         captureFrame();
         return;
     }
+    if (m_pPostDelayTimer && id == m_pPostDelayTimer->timerId()) {
+        timedPostDelayCheck();
+        return;
+    }
+    if (m_pLiveInfoTimer && id == m_pLiveInfoTimer->timerId()) {
+        m_pLiveInfoTimer->stop();
+        checkLiveInfo();
+        return;
+    }
+    if (m_pCloseTimer && id == m_pCloseTimer->timerId()) {
+        m_pCloseTimer->stop();
+        mExitClassTimes = 0;
+        close();
+        return;
+    }
     QWidget::timerEvent(event);
 }
 
@@ -438,16 +462,6 @@ void TQLiveBroadCastActivity::onCaptureFrame(char *data, int size, qlonglong fra
 
 // Replies --------------------------------------------------------------------
 
-void TQLiveBroadCastActivity::lbca_handleFailure_slot(Failure &f)
-{
-    Q_UNUSED(f)
-}
-
-void TQLiveBroadCastActivity::lbca_handleCourseScheduleDetail_slot(QJsonObject &reply)
-{
-    Q_UNUSED(reply)
-}
-
 void TQLiveBroadCastActivity::lbca_handleBinaryDownloaded_slot(QString fileUrl)
 {
     Q_UNUSED(fileUrl)
@@ -472,11 +486,6 @@ void TQLiveBroadCastActivity::lbca_handleHomeworkImageUploaded_slot(SendCourseSc
 {
     // The receiver owns the bean.
     delete bean;
-}
-
-void TQLiveBroadCastActivity::lbca_handleGetCourseLiveStreamInfo_slot(QJsonObject &reply)
-{
-    Q_UNUSED(reply)
 }
 
 void TQLiveBroadCastActivity::lbca_onGetRtmpUrl(QString url)
@@ -518,6 +527,3 @@ void TQLiveBroadCastActivity::lbca_rtmpPublisherDisconnect_slot()
 {
 }
 
-void TQLiveBroadCastActivity::checkLiveInfo()
-{
-}

@@ -362,6 +362,8 @@ public:
     void updateSecondsToStart();
     // One tick of the post-delay timer: reloads, the forced start, exits.
     virtual void timedPostDelayCheck();
+    // Publishes the board of a big class to `url`.
+    void startRtmpPublish(const QString &url);
 
     static constexpr qint64 kConnectGuardMs = 40000;
     static constexpr qint64 kDataChannelReloadGapMs = 20000;
@@ -388,6 +390,8 @@ private:
     bool admitCourse(const QJsonObject &reply);
     // The balance text of both balance boxes.
     static QString balanceText(double balanceFen, int students, int minutes);
+    // Closes the window from the event loop, without the confirmation.
+    void closeWithoutAsking(int exitClassTimes);
     void startPostDelayTimer(int intervalMs);
     void loadMediaEngine();
 
@@ -447,6 +451,25 @@ private:
     int mCursorMode = 0;
 
     // Typing text on the board.
+public:
+    // A text being typed, in panel pixels: sent every tick as one live text
+    // element; isEnd finishes it as a picture (typeText).
+    Q_INVOKABLE void typingText(QString fontFamily, int pintFontSize, QString text, int inputWidth, int inputHeight,
+                                QString color, int leftMargin, int topMargin, int rightMargin, int bottomMargin,
+                                int lineHeight, int xPos, int yPos, bool isEnd);
+    // Renders a finished text into a transparent picture and pastes it onto
+    // the board; white space alone pastes nothing.
+    Q_INVOKABLE void typeText(QString fontFamily, int fontSize, QString text, int width, int height, QString color,
+                              int leftMargin, int topMargin, int rightMargin, int bottomMargin, int xPos, int yPos);
+    // The element id every update of the text being typed carries; 0 between texts.
+    int typingTextElementId() const { return mTypingTextElementId; }
+    // What the teaching assistant reaches through the window.
+    TQTeachingAssistant *getTeachingAssistant() const { return m_pTeachingAssistant; }
+    TQBroadcastViewModel *getBroadcastViewModel() const { return m_pBroadcastViewModel; }
+    TQMaterialComments *getMaterialComments() const { return m_pMaterialComments; }
+
+private:
+    int mTypingTextElementId = 0;
 
     // Student control through the service object.
 public:
