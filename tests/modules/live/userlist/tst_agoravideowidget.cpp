@@ -110,7 +110,11 @@ void TestAgoraVideoWidget::pictureCrop_data()
     QTest::newRow("wide picture, square item") << QSize(640, 360) << QSizeF(100, 100) << QRect(140, 0, 360, 360);
     QTest::newRow("tall picture, wide item") << QSize(360, 640) << QSizeF(200, 100) << QRect(0, 230, 360, 180);
     QTest::newRow("same ratio") << QSize(320, 240) << QSizeF(160, 120) << QRect(0, 0, 320, 240);
-    QTest::newRow("item without size") << QSize(320, 240) << QSizeF(0, 120) << QRect();
+    QTest::newRow("item without width") << QSize(320, 240) << QSizeF(0, 120) << QRect();
+    QTest::newRow("item without height") << QSize(320, 240) << QSizeF(120, 0) << QRect();
+    QTest::newRow("item without area") << QSize(320, 240) << QSizeF(0, 0) << QRect();
+    QTest::newRow("picture without area") << QSize(0, 0) << QSizeF(100, 100) << QRect();
+    QTest::newRow("odd sizes truncate") << QSize(641, 359) << QSizeF(99, 101) << QRect(144, 0, 351, 359);
 }
 
 void TestAgoraVideoWidget::pictureCrop()
@@ -163,9 +167,15 @@ void TestAgoraVideoWidget::cleanupEndsTheRenderer()
     widget->cleanup();
     QCOMPARE(invalidated.count(), 1);
     QCOMPARE(widget->setupRenderer(0, 0, 0, 1, 1), -1);
-    // Frames are still taken, sizes still told.
+    // Frames and pictures that still come are dropped; sizes are still told.
+    QSignalSpy delivered(widget.get(), &TQAgoraVideoWidget::frameDelivered);
+    QSignalSpy pictures(widget.get(), &TQAgoraVideoWidget::newImageComming_signal);
     const GreyFrame grey(8, 4, 8, 4);
-    QCOMPARE(widget->deliverAgoraFrame(grey.agora, 0, false), 0);
+    QCOMPARE(widget->deliverAgoraFrame(grey.agora, 0, false), -1);
+    QCOMPARE(widget->deliverTesselFrame(grey.tessel, 0, false), -1);
+    widget->deliverImage(halves(8, 8));
+    QCOMPARE(delivered.count(), 0);
+    QCOMPARE(pictures.count(), 0);
     widget->setSize(QSizeF(30, 20));
     QCOMPARE(resized.count(), 1);
     QCOMPARE(resized.first(), (QList<QVariant>{30, 20}));
