@@ -131,6 +131,8 @@ public:
     QSize boardSize() const { return mBoardSize; }
     TQLiveBroadCastContext *context() const { return m_pContext; }
     tempView *quickView() const { return m_pView; }
+    TQUserListManager *userListManager() const { return m_pUserListManager; }
+    TQClassRotateSettingDialog *rotateSettingDialog() const { return m_pClassRotateSettingDialog; }
 
     // TQCaptureVideoMainThread: the board frames of recording and streaming.
     void startCapture() override;
