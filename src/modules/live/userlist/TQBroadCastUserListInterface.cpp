@@ -130,7 +130,10 @@ void TQBroadCastUserListInterface::showBlackRoomPopover()
                                         QStringLiteral("确定"));
         return;
     }
-    // POPOVER: type 7 with the black-room record
+    // The popover manager cannot show the black-room panel yet: the sorted
+    // list is all there is to hand it.
+    CLog::debug(QStringLiteral("black room students %1").arg(inside.size()),
+                QStringLiteral("TQBroadCastUserListInterface::showBlackRoomPopover "));
 }
 
 void TQBroadCastUserListInterface::showBystanderPopover()
@@ -138,8 +141,8 @@ void TQBroadCastUserListInterface::showBystanderPopover()
     CourseDetailBean *course = TQDataModelBean::m_pOngoingCourse;
     if (!course)
         return;
+    // Sorted in the course's own list, which the bystander panel reads.
     sortBystanders(course->bystanders);
-    // POPOVER: type 5 with the bystander record
 }
 
 void TQBroadCastUserListInterface::fitVideoRoomToCapacity()
