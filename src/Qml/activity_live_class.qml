@@ -82,6 +82,10 @@ Item {
             x: 0
             y: root.isShareScreenMode ? 0 : topMenuItem.y + topMenuItem.height
             height: parent.height - y
+            boardArea: drawArea
+            topMenuBottom: topMenuItem.y + topMenuItem.height
+            assistantLeft: teachingAssistant.x
+            hidePhone: root.isOrgCourse
         }
 
         TeachingAssistant.TeachingAssistant {

@@ -141,6 +141,7 @@ public:
     TQLiveBroadCastContext *context() const { return m_pContext; }
     tempView *quickView() const { return m_pView; }
     TQUserListManager *userListManager() const { return m_pUserListManager; }
+    TQClassRotateSettingDialog *rotateSettingDialog() const { return m_pClassRotateSettingDialog; }
 
     // TQCaptureVideoMainThread: the board frames of recording and streaming.
     void startCapture() override;

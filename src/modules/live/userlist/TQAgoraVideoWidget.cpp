@@ -36,33 +36,43 @@ int TQAgoraVideoWidget::setupRenderer(int zOrder, float left, float top, float r
 }
 
 template <class Frame>
-int TQAgoraVideoWidget::deliverInto(TQVideoFrameCopy<Frame> &slot, const Frame &frame, int rotation, bool mirrored)
+int TQAgoraVideoWidget::deliverInto(TQVideoFrameCopy<Frame> &slot, const Frame &frame, int rotation)
 {
     if (TQVideoFrameCopy<Frame>::isEmpty(frame))
         return -1;
     int copied = 0;
     {
         std::lock_guard<std::mutex> lock(m_frameMutex);
+        // A renderer may still hold the item for a moment after the scene
+        // graph went away: its frames have nowhere to go.
+        if (m_invalidated)
+            return -1;
         m_rotation = rotation;
-        m_mirrored = mirrored;
         copied = slot.copyFrom(frame);
     }
     emit frameDelivered();
     return copied;
 }
 
-int TQAgoraVideoWidget::deliverAgoraFrame(const agora::media::VideoFrame &frame, int rotation, bool mirrored)
+int TQAgoraVideoWidget::deliverAgoraFrame(const agora::media::VideoFrame &frame, int rotation, bool)
 {
-    return deliverInto(m_agoraFrame, frame, rotation, mirrored);
+    return deliverInto(m_agoraFrame, frame, rotation);
 }
 
-int TQAgoraVideoWidget::deliverTesselFrame(const tessel::media::VideoFrame &frame, int rotation, bool mirrored)
+int TQAgoraVideoWidget::deliverTesselFrame(const tessel::media::VideoFrame &frame, int rotation, bool)
 {
-    return deliverInto(m_tesselFrame, frame, rotation, mirrored);
+    return deliverInto(m_tesselFrame, frame, rotation);
 }
 
 void TQAgoraVideoWidget::deliverImage(const QImage &image)
 {
+    if (image.isNull())
+        return;
+    {
+        std::lock_guard<std::mutex> lock(m_frameMutex);
+        if (m_invalidated)
+            return;
+    }
     // The item lives on the GUI thread, so the connection queues: the
     // picture is never touched on the render thread after this.
     emit newImageComming_signal(image);
@@ -72,6 +82,8 @@ void TQAgoraVideoWidget::newImageComming_slot(QImage image)
 {
     {
         std::lock_guard<std::mutex> lock(m_frameMutex);
+        if (m_invalidated)
+            return;
         m_picture = std::move(image);
     }
     update();
@@ -99,9 +111,12 @@ void TQAgoraVideoWidget::paint(QPainter *painter)
 {
     std::lock_guard<std::mutex> lock(m_frameMutex);
     if (!m_picture.isNull()) {
+        // An item without area shows nothing of the picture.
+        const QRect source = pictureSourceRect(m_picture.size(), size());
+        if (source.isEmpty())
+            return;
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter->drawImage(QRect(0, 0, int(width()), int(height())), m_picture,
-                           pictureSourceRect(m_picture.size(), size()));
+        painter->drawImage(QRect(0, 0, int(width()), int(height())), m_picture, source);
         return;
     }
     if (m_renderer)
@@ -154,6 +169,7 @@ void TQAgoraVideoWidget::cleanup()
 {
     {
         std::lock_guard<std::mutex> lock(m_frameMutex);
+        m_invalidated = true;
         m_agoraFrame.release();
         m_tesselFrame.release();
         m_renderer.reset();

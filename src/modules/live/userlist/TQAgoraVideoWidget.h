@@ -28,11 +28,14 @@ public:
 
     // From the renderer's construction; -1 once the OpenGL renderer is gone.
     int setupRenderer(int zOrder, float left, float top, float right, float bottom);
-    // Render thread. -1 for an empty or unreadable frame, else 0.
+    // Render thread. -1 for an empty or unreadable frame, or after cleanup
+    // (the frame is dropped), else 0. The mirror flag is not used: the
+    // renderer always draws mirrored.
     int deliverAgoraFrame(const agora::media::VideoFrame &frame, int rotation, bool mirrored);
     int deliverTesselFrame(const tessel::media::VideoFrame &frame, int rotation, bool mirrored);
     // Render thread (image mode): the picture reaches the item through a
-    // queued signal; from then on the item draws pictures only.
+    // queued signal; from then on the item draws pictures only. Dropped
+    // after cleanup.
     void deliverImage(const QImage &image);
 
     void paint(QPainter *painter) override;
@@ -57,10 +60,10 @@ protected:
 
 private:
     template <class Frame>
-    int deliverInto(TQVideoFrameCopy<Frame> &slot, const Frame &frame, int rotation, bool mirrored);
+    int deliverInto(TQVideoFrameCopy<Frame> &slot, const Frame &frame, int rotation);
     void paintFrame(QPainter *painter);
 
-    // Written on the GUI thread only.
+    // Written on the GUI thread only, read by the paint pass.
     QImage m_picture;
     std::unique_ptr<VideoRendererOpenGL> m_renderer;
     // Guards the frame slots, the rotation, the renderer and the picture.
@@ -68,5 +71,6 @@ private:
     TQVideoFrameCopy<agora::media::VideoFrame> m_agoraFrame;
     TQVideoFrameCopy<tessel::media::VideoFrame> m_tesselFrame;
     int m_rotation = 0;
-    bool m_mirrored = false;
+    // Set by cleanup: later frames and pictures are dropped.
+    bool m_invalidated = false;
 };

@@ -4,17 +4,31 @@
 // picture's centred crop as numbers, and the item's notices to its renderer.
 // On a virtual X screen, where the build runs this test a second time, the
 // window draws with OpenGL and the item's frames are drawn by its renderer.
+// Items bound to a student of the stand-in SDK are resized and destroyed
+// while its render thread delivers (run under ThreadSanitizer too).
 
+#include "modules/live/bean/CourseDetailBean.h"
+#include "modules/live/bean/TQDataModelBean.h"
+#include "modules/live/communications/TQRTCEventDelegate.h"
+#include "modules/live/communications/agora/TQRTCCommonAgoraImpl.h"
 #include "modules/live/userlist/TQAgoraVideoWidget.h"
+#include "utils/GlobalConfig.h"
 
 #include "I420Quadrant.h"
+#include "RtcTestPeer.h"
+#include "TestLoadConfig.h"
 #include "TestPictures.h"
+#include "rtsdk/StandInControl.h"
 
+#include <QJsonObject>
+#include <QPointer>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QScreen>
 #include <QtTest>
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -77,6 +91,8 @@ private slots:
     void picturesFromAnotherThreadAreDrawn();
     void cleanupEndsTheRenderer();
     void framesDrawnWithOpenGL();
+    void resizedAndDestroyedWhileFramesArrive_data();
+    void resizedAndDestroyedWhileFramesArrive();
 };
 
 void TestAgoraVideoWidget::deliveries()
@@ -110,7 +126,11 @@ void TestAgoraVideoWidget::pictureCrop_data()
     QTest::newRow("wide picture, square item") << QSize(640, 360) << QSizeF(100, 100) << QRect(140, 0, 360, 360);
     QTest::newRow("tall picture, wide item") << QSize(360, 640) << QSizeF(200, 100) << QRect(0, 230, 360, 180);
     QTest::newRow("same ratio") << QSize(320, 240) << QSizeF(160, 120) << QRect(0, 0, 320, 240);
-    QTest::newRow("item without size") << QSize(320, 240) << QSizeF(0, 120) << QRect();
+    QTest::newRow("item without width") << QSize(320, 240) << QSizeF(0, 120) << QRect();
+    QTest::newRow("item without height") << QSize(320, 240) << QSizeF(120, 0) << QRect();
+    QTest::newRow("item without area") << QSize(320, 240) << QSizeF(0, 0) << QRect();
+    QTest::newRow("picture without area") << QSize(0, 0) << QSizeF(100, 100) << QRect();
+    QTest::newRow("odd sizes truncate") << QSize(641, 359) << QSizeF(99, 101) << QRect(144, 0, 351, 359);
 }
 
 void TestAgoraVideoWidget::pictureCrop()
@@ -163,9 +183,15 @@ void TestAgoraVideoWidget::cleanupEndsTheRenderer()
     widget->cleanup();
     QCOMPARE(invalidated.count(), 1);
     QCOMPARE(widget->setupRenderer(0, 0, 0, 1, 1), -1);
-    // Frames are still taken, sizes still told.
+    // Frames and pictures that still come are dropped; sizes are still told.
+    QSignalSpy delivered(widget.get(), &TQAgoraVideoWidget::frameDelivered);
+    QSignalSpy pictures(widget.get(), &TQAgoraVideoWidget::newImageComming_signal);
     const GreyFrame grey(8, 4, 8, 4);
-    QCOMPARE(widget->deliverAgoraFrame(grey.agora, 0, false), 0);
+    QCOMPARE(widget->deliverAgoraFrame(grey.agora, 0, false), -1);
+    QCOMPARE(widget->deliverTesselFrame(grey.tessel, 0, false), -1);
+    widget->deliverImage(halves(8, 8));
+    QCOMPARE(delivered.count(), 0);
+    QCOMPARE(pictures.count(), 0);
     widget->setSize(QSizeF(30, 20));
     QCOMPARE(resized.count(), 1);
     QCOMPARE(resized.first(), (QList<QVariant>{30, 20}));
@@ -217,6 +243,61 @@ void TestAgoraVideoWidget::framesDrawnWithOpenGL()
         for (const QPoint p : {QPoint(82, 20), QPoint(20, 62), QPoint(150, 110)})
             QVERIFY2(shown.pixelColor(p + QPoint(left, 0)).lightness() < 20, qPrintable(shown.pixelColor(p).name()));
     }
+}
+
+void TestAgoraVideoWidget::resizedAndDestroyedWhileFramesArrive_data()
+{
+    QTest::addColumn<QString>("renderType");
+    QTest::newRow("OpenGL frames") << "0";
+    QTest::newRow("pictures") << "1";
+}
+
+void TestAgoraVideoWidget::resizedAndDestroyedWhileFramesArrive()
+{
+    QFETCH(QString, renderType);
+    QVERIFY(GlobalConfig().setValue(QStringLiteral("video_widget_render_type"), renderType));
+    CourseDetailBean course{QJsonObject()};
+    TQDataModelBean::m_pOngoingCourse = &course;
+
+    // The teacher's engine and a student pushing his camera into the channel.
+    constexpr long kCourse = 55;
+    constexpr long kSchedule = 678;
+    constexpr unsigned kStudent = 42;
+    TQRTCEventDelegate handlers;
+    auto engine = std::make_unique<TQRTCCommonAgoraImpl>();
+    QCOMPARE(engine->loadRTC(testLoadConfig(&handlers, kCourse, kSchedule)), 0);
+    RtcTestPeer student;
+    QCOMPARE(student.join("678", kStudent, TQRTCCommonAgoraImpl::encryptionSecret(kCourse, kSchedule)), 0);
+    QVERIFY(student.waitFor("joined 678 42"));
+    QCOMPARE(student.media()->setExternalVideoSource(true, false), 0);
+    QCOMPARE(student.pushFlatPicture(160, 120, 150), 0);
+
+    QQuickWindow window;
+    window.resize(240, 180);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Three items in turn: bound, resized step by step while frames arrive on
+    // the render thread, then destroyed with frames still flowing.
+    std::atomic<int> arrived{0};
+    for (int round = 0; round < 3; ++round) {
+        QPointer<TQAgoraVideoWidget> tile = new TQAgoraVideoWidget(window.contentItem());
+        tile->setSize(QSizeF(160, 120));
+        connect(tile, &TQAgoraVideoWidget::frameDelivered, this, [&] { ++arrived; }, Qt::DirectConnection);
+        connect(tile, &TQAgoraVideoWidget::newImageComming_signal, this, [&] { ++arrived; }, Qt::DirectConnection);
+        QCOMPARE(engine->setRemoteVideoRenderer(kStudent, tile.data()), 0);
+        for (int step = 0; step < 12; ++step) {
+            tile->setSize(QSizeF(40 + 15 * step, 30 + 11 * step));
+            QTest::qWait(15);
+        }
+        delete tile;
+        QTest::qWait(30);
+        QCOMPARE(engine->setRemoteVideoRenderer(kStudent, nullptr), 0);
+    }
+    QVERIFY(arrived > 0);
+    engine->leaveRTC();
+    engine.reset();
+    TQDataModelBean::m_pOngoingCourse = nullptr;
+    rtsdk::StandInControl::reset();
 }
 
 QTEST_MAIN(TestAgoraVideoWidget)
