@@ -52,20 +52,26 @@ QString idText(qint64 userID)
     return QString::number(userID);
 }
 
-// The first item named `name` below `root`, in the object tree or, for
-// items QML parented only visually, in the item tree.
-QQuickItem *findDescendant(QQuickItem *root, const QString &name)
+// The first item named `name` below `root` in the item tree.
+QQuickItem *findItemBelow(QQuickItem *root, const QString &name)
 {
-    if (QQuickItem *found = root->findChild<QQuickItem *>(name))
-        return found;
     const QList<QQuickItem *> children = root->childItems();
     for (QQuickItem *child : children) {
         if (child->objectName() == name)
             return child;
-        if (QQuickItem *found = findDescendant(child, name))
+        if (QQuickItem *found = findItemBelow(child, name))
             return found;
     }
     return nullptr;
+}
+
+// QML parents an item as an object and as an item; an item placed into a
+// tile later may have only the second.
+QQuickItem *findDescendant(QQuickItem *root, const QString &name)
+{
+    if (QQuickItem *found = root->findChild<QQuickItem *>(name))
+        return found;
+    return findItemBelow(root, name);
 }
 
 } // namespace

@@ -662,6 +662,9 @@ void TestUserListManager::stageButtonsThroughTheService()
     QCOMPARE(all.size(), 2);
     QCOMPARE(all.at(1).at(0).toBool(), false);
 
+    // An id beyond the course's int ids is no student, not 102 cut short.
+    QVERIFY(QMetaObject::invokeMethod(&list, "setStudentFullscreen", Q_ARG(qlonglong, 102 + (1LL << 32))));
+    QCOMPARE(states(), (QList<int>{0, 1}));
     QVERIFY(QMetaObject::invokeMethod(&list, "setStudentFullscreen", Q_ARG(qlonglong, 102)));
     QCOMPARE(states(), (QList<int>{0, 2}));
     QVERIFY(QMetaObject::invokeMethod(&list, "setStudentExitFullscreen", Q_ARG(qlonglong, 102)));
