@@ -8,6 +8,8 @@
 #include "base/dialog/CMessageBox.h"
 #include "modules/live/broadcast/LiveWindowFactory.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
+#include "modules/live/broadcast/TQLiveBroadCastContext.h"
+#include "modules/live/draws/TQDrawManager.h"
 #include "platform/http/ApiPaths.h"
 #include "rtsdk/StandInControl.h"
 #include "utils/FileUtils.h"
@@ -117,6 +119,26 @@ QStringList ClassHarness::openNotices()
         notices << (title ? title->text() : QString()) + QLatin1Char('|') + (text ? text->text() : QString());
     }
     return notices;
+}
+
+bool ClassHarness::waitForTeaching()
+{
+    const auto teaching = [this] {
+        return m_window && m_window->context() && m_window->context()->teachingStarted;
+    };
+    if (!QTest::qWaitFor(teaching, 15000))
+        return false;
+    TQDrawManager *manager = m_window->drawManager();
+    if (manager && !QTest::qWaitFor([manager] { return manager->queuedActionCount() == 0; }, 5000))
+        return false;
+    QTest::qWait(100);
+    m_dialogTexts.clear();
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<CMessageBox *>(widget);
+        if (box && box->isVisible() && !box->isModal())
+            box->close();
+    }
+    return true;
 }
 
 void ClassHarness::setCourseDetail(const QJsonObject &returnResult)

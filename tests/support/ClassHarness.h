@@ -70,6 +70,10 @@ public:
     QStringList dialogTexts() const { return m_dialogTexts; }
     // "title|text" of the non-modal boxes (notices, warnings) open now.
     static QStringList openNotices();
+    // Waits until the open window teaches (both networks up) and its start's
+    // own board work is done, then forgets the start's boxes and closes its
+    // notices, so a test sees only what it caused. False on time-out.
+    bool waitForTeaching();
     // The fixture's course detail with `students` students (the lecturer,
     // whom the server lists among them, stays first).
     QJsonObject courseDetailWithStudents(int students) const;

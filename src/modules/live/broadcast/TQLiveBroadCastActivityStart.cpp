@@ -28,6 +28,8 @@
 #include "modules/live/draws/TQDrawLayout.h"
 #include "modules/live/draws/TQDrawManager.h"
 #include "modules/live/draws/TQStudentWritingManager.h"
+#include "modules/live/menu/TQTopMenuObject.h"
+#include "modules/live/userlist/TQBroadCastUserListInterface.h"
 #include "modules/live/userlist/TQUserListManager.h"
 #include "modules/live/videoprocess/TQRecordVideoPlayerLayout.h"
 #include "modules/live/videoprocess/camera/TQCameraPlayer.h"
@@ -124,6 +126,9 @@ void TQLiveBroadCastActivity::lbca_handleCourseScheduleDetail_slot(QJsonObject &
 
     if (current->mPlayMode == 1 && current->mLiveStreamInfo) {
         setupLiveCourse(*current->mLiveStreamInfo);
+        // A recorded lesson is watched, not taught: its tools stay still.
+        if (m_pTopMenuObject)
+            m_pTopMenuObject->setFrozen(true);
         emit disableAssistant_signal(true);
     }
     if (mType == kRehearsal) {
@@ -259,6 +264,8 @@ void TQLiveBroadCastActivity::showSpeakingModeNotice()
                              ? QStringLiteral("本节课正式生不到10人，我们默认为你切换到自由发言模式。\n你可以在“课堂设置”里随时切换此设置")
                              : QStringLiteral("本节课正式生超过10人，我们将默认为你切换到禁言模式。\n你可以在“课堂设置”里随时切换此设置");
     CDialogManager::showOneButtonDialog(this, QStringLiteral("提示"), text, QStringLiteral("我知道了"), 10);
+    if (m_pTopMenuObject)
+        m_pTopMenuObject->setFreeTalkEnable(freeSpeaking);
     current->mFreeTalkEnabled = true;
     current->mSessionStatusDue += 1;
 }
@@ -483,6 +490,8 @@ void TQLiveBroadCastActivity::startTeachingOrLearning()
     }
     if (current)
         current->mTeacherVideoOff = !(LiveConfig::getInstance()->isCameraOn() && current->isRtcVideoEnabled());
+    if (m_pUserListInterface)
+        m_pUserListInterface->fitVideoRoomToCapacity();
 
     TQDrawManager *manager = m_pDrawLayout ? m_pDrawLayout->drawManager() : nullptr;
     MaterialDetailBean *material = current ? current->m_pOngoingMaterial : nullptr;

@@ -124,7 +124,8 @@ void TQShapeLayout::shapeTriangleFixedAngleClicked(int angle1, int angle2)
 
 void TQShapeLayout::selectShape(TQShapeImageBean *item)
 {
-    // The class window takes no menu items yet: until it does, a pick is
-    // only recorded as recently used.
-    Q_UNUSED(item);
+    // The window may already be closing; then the pick is only remembered.
+    TQLiveBroadCastActivity *activity = methodService() ? methodService()->getActivity() : nullptr;
+    if (activity)
+        activity->menuShape(item);
 }

@@ -6,6 +6,7 @@
 #include "QmlTypes.h"
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/live/broadcast/tempView.h"
+#include "platform/http/ApiPaths.h"
 
 #include <QPointer>
 #include <QQuickItem>
@@ -17,11 +18,18 @@
 class ClassPageFixture
 {
 public:
-    explicit ClassPageFixture(bool shown = true)
+    // courseDetailDelayMs holds the course detail back that long, so the
+    // page stays in its waiting state (the detail starts the class).
+    explicit ClassPageFixture(bool shown = true, int courseDetailDelayMs = 0)
     {
         registerQmlTypes();
         if (!harness.isReady())
             return;
+        if (courseDetailDelayMs > 0) {
+            StandInService::Reply reply = StandInService::Reply::ok(harness.fixtureCourseDetail());
+            reply.delayMs = courseDetailDelayMs;
+            harness.service().setReply(ApiPaths::kGetCourseScheduleDetailForLecturer, reply);
+        }
         if (shown) {
             window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
             exposed = QTest::qWaitForWindowExposed(window);

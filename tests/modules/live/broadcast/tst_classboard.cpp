@@ -19,6 +19,7 @@
 #include "modules/live/broadcast/TQLiveBroadCastActivity.h"
 #include "modules/live/broadcast/tempView.h"
 #include "modules/live/draws/TQDrawManager.h"
+#include "modules/live/menu/TQShapeLayout.h"
 #include "modules/live/menu/TQTopMenuObject.h"
 #include "modules/live/pptplayer/TQPPTPlayerLayout.h"
 #include "modules/live/videocard/TQVideoCardPlayerLayout.h"
@@ -109,7 +110,9 @@ public:
         if (!QTest::qWaitFor([this] { return window->drawManager() != nullptr; }))
             return;
         harness.service().waitForRequests(1);
-        QTest::qWait(100);
+        if (!harness.waitForTeaching())
+            return;
+        takeBoxes();
         // The window keeps the course it was sent where its course handling
         // does; otherwise the class gets it here.
         if (!TQDataModelBean::m_pOngoingCourse)
@@ -154,6 +157,7 @@ private slots:
     void pasteExtensions_data();
     void pasteExtensions();
     void shapeStyle();
+    void shapeMenuPickBecomesTheTool();
     void scrollBarAndButtons();
 };
 
@@ -475,6 +479,19 @@ void TestClassBoard::shapeStyle()
     QCOMPARE(shape->brush.type, 1);
     c.window->onFillModeChange(true);
     QCOMPARE(shape->fill, 1);
+}
+
+void TestClassBoard::shapeMenuPickBecomesTheTool()
+{
+    BoardClass c;
+    QVERIFY(c.manager() && c.course());
+    QVERIFY(c.openHandout(0));
+    TQShapeLayout *menu = c.window->getShapeLayout();
+    QVERIFY(menu);
+    QVERIFY(!dynamic_cast<TQShapeGeneric *>(c.manager()->currentTool()));
+    // A catalogue item picked in the menu becomes the board's tool.
+    menu->menuShape(0, 2300, -1, QString(), QStringLiteral("qrc:/res/icon.png"));
+    QVERIFY(dynamic_cast<TQShapeGeneric *>(c.manager()->currentTool()));
 }
 
 void TestClassBoard::scrollBarAndButtons()

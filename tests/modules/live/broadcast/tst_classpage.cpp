@@ -49,7 +49,7 @@ void TestClassPage::loadsWithoutWarnings()
 
 void TestClassPage::waitingTextCountsSeconds()
 {
-    ClassPageFixture f;
+    ClassPageFixture f(true, 4000);
     QObject *text = f.item("drawAreaText");
     // Counted at once when the page completes, then every second.
     QCOMPARE(text->property("text").toString(), QStringLiteral("初始化中(1s)"));

@@ -173,6 +173,8 @@ struct ClassBoard
         window = harness.open(TQLiveBroadCastActivity::kLiveClass, QSize(1350, 800));
         if (!QTest::qWaitFor([this] { return window && window->getDrawLayout(); }))
             return false;
+        if (!harness.waitForTeaching())
+            return false;
         service = std::make_unique<TQBroadCastMethodService>(window, window->context());
         tools = std::make_unique<TQBroadCastBlackboardWritingToolsInterface>(service.get(), window->context());
         return true;
