@@ -29,7 +29,6 @@
 #include "modules/live/draws/TQDrawManager.h"
 #include "modules/live/draws/TQStudentWritingManager.h"
 #include "modules/live/menu/TQTopMenuObject.h"
-#include "modules/live/userlist/TQBroadCastUserListInterface.h"
 #include "modules/live/userlist/TQUserListManager.h"
 #include "modules/live/videoprocess/TQRecordVideoPlayerLayout.h"
 #include "modules/live/videoprocess/camera/TQCameraPlayer.h"
@@ -490,8 +489,6 @@ void TQLiveBroadCastActivity::startTeachingOrLearning()
     }
     if (current)
         current->mTeacherVideoOff = !(LiveConfig::getInstance()->isCameraOn() && current->isRtcVideoEnabled());
-    if (m_pUserListInterface)
-        m_pUserListInterface->fitVideoRoomToCapacity();
 
     TQDrawManager *manager = m_pDrawLayout ? m_pDrawLayout->drawManager() : nullptr;
     MaterialDetailBean *material = current ? current->m_pOngoingMaterial : nullptr;

@@ -419,8 +419,10 @@ void TestClassStart::classStartsAndReachesAStudent()
     QVERIFY(window->context()->teachingStarted);
     window->startTeachingOrLearning();
 
-    // Control actions are spaced; the class's status tick sends what waits.
+    // Control actions are spaced and wait out a drawing pause; the class's
+    // status tick counts the pause down and sends what waits.
     const bool received = SimStudent::waitUntil([student, manager] {
+        manager->countDownDrawingPause();
         manager->sendPendingControlActions();
         for (const SimStudent::Envelope &envelope : student->envelopes())
             if (envelope.tqMsg.contains(QStringLiteral("[-1,119,0]")))

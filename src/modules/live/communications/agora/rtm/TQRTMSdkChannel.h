@@ -122,15 +122,19 @@ public:
     void onJoinChannelSuccess() override
     {
         CLog::log(QStringLiteral("rtm join channel success"), tag("onJoinChannelSuccess"));
+        // The send thread gets the channels before anyone hears of the join:
+        // the class starts on this news and its first actions must not find
+        // a send thread without a client (they would be dropped).
+        Traits::handOver(*mSendThread, mRtmClient, mMainDataChannel, mAltDataChannel);
+        const bool mainJoined = isMainJoin;
+        isMainJoin = !isMainJoin;
         if (mEventDelegate)
-            mEventDelegate->onDataChannelJoinSuccess(isMainJoin);
-        if (isMainJoin) {
+            mEventDelegate->onDataChannelJoinSuccess(mainJoined);
+        if (mainJoined) {
             if (mMainDataChannel)
                 mMainDataChannel->getMembers();
             joinAltDataChannel();
         }
-        Traits::handOver(*mSendThread, mRtmClient, mMainDataChannel, mAltDataChannel);
-        isMainJoin = !isMainJoin;
     }
 
     void onJoinChannelFailure() override
