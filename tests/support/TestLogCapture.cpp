@@ -7,23 +7,32 @@
 #include <QFile>
 
 namespace {
+// Lines come from any thread (SDK callbacks log too): the active capture is
+// only read and cleared under this lock, so none writes into one being
+// destroyed.
+std::mutex g_activeMutex;
 TestLogCapture *g_active = nullptr;
 }
 
 TestLogCapture::TestLogCapture()
 {
-    g_active = this;
+    {
+        std::lock_guard<std::mutex> lock(g_activeMutex);
+        g_active = this;
+    }
     m_previous = qInstallMessageHandler(&TestLogCapture::handler);
 }
 
 TestLogCapture::~TestLogCapture()
 {
     qInstallMessageHandler(m_previous);
+    std::lock_guard<std::mutex> lock(g_activeMutex);
     g_active = nullptr;
 }
 
 void TestLogCapture::handler(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
+    std::lock_guard<std::mutex> activeLock(g_activeMutex);
     if (!g_active)
         return;
     std::lock_guard<std::mutex> lock(g_active->m_mutex);
