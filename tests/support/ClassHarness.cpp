@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QQuickWindow>
 #include <QJsonArray>
 #include <QTest>
 
@@ -168,6 +169,24 @@ TQLiveBroadCastActivity *ClassHarness::open(int type, const QSize &size, bool sh
     return m_window;
 }
 
+// After the class page has gone, its images stay in Qt Quick's process-wide
+// image cache for about half a minute, and the textures drawn from them wait
+// for the scene graph's next clean-up; a test process ends before either
+// happens. Purging the cache, then showing and closing a last window (the
+// software scene graph frees its textures when its last window goes), keeps
+// a closed class from showing up as leaked.
+void ClassHarness::releaseQuickCaches()
+{
+    QQuickWindow().releaseResources();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    {
+        QQuickWindow last;
+        last.show();
+        QTest::qWaitForWindowExposed(&last);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 bool ClassHarness::close()
 {
     if (!m_window)
@@ -176,8 +195,10 @@ bool ClassHarness::close()
     // The window deletes itself from the event loop.
     if (!QTest::qWaitFor([this] { return m_window.isNull(); })) {
         delete m_window.data();
+        releaseQuickCaches();
         return false;
     }
+    releaseQuickCaches();
     return m_closedSeen;
 }
 

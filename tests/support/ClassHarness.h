@@ -82,6 +82,7 @@ public:
     TestClock &clock();
 
 private:
+    static void releaseQuickCaches();
     StandInService m_service;
     ModalAnswerer m_dialogs;
     QStringList m_dialogTexts;
