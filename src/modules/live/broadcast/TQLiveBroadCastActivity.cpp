@@ -5,6 +5,7 @@
 #include "modules/live/TeachingAssistant/TQTeachingAssistant.h"
 #include "modules/live/audioplayer/TQBroadCastLiveAudioPlayerViewInterface.h"
 #include "modules/live/audioplayer/TQLiveAudioPlayerLayout.h"
+#include "modules/live/broadcast/TQBroadCastDrawSourceLink.h"
 #include "modules/live/broadcast/TQBroadCastMethodService.h"
 #include "modules/live/broadcast/TQBroadCastPPTPlayerInterface.h"
 #include "modules/live/broadcast/TQBroadCastPopoverInterface.h"
@@ -106,6 +107,8 @@ void TQLiveBroadCastActivity::createLiveObjects()
     m_pRealTimeInterface = new TQBroadCastRealTimeInterface(m_pMethodService, m_pContext);
     m_pDrawDataSource = new TQBroadCastDrawDataSourceInterface();
     m_pDrawDataSource->setContext(m_pContext->drawSourceContext());
+    m_pDrawSourceLink = new TQBroadCastDrawSourceLink(this, m_pMethodService);
+    m_pDrawDataSource->setMethodService(m_pDrawSourceLink);
     m_pUserListInterface = new TQBroadCastUserListInterface(m_pMethodService, m_pContext);
     m_pUserListManager = new TQUserListManager(m_pMethodService, m_pContext);
 
@@ -283,6 +286,7 @@ void TQLiveBroadCastActivity::releaseLiveObjects()
     release(m_pBroadcastViewModel);
     release(m_pUploadFileViewModel);
     release(m_pDrawDataSource);
+    release(m_pDrawSourceLink);
     release(m_pOnsiteHomeWorkDrawDataSource);
     release(m_pOnSiteHomeWorkInterface);
     release(m_pRightMenuInterface);

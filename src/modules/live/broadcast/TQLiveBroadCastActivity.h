@@ -67,6 +67,7 @@ class TQSignInCreateDialog;
 class TQSignInRunningDialog;
 class TQTakePictureInterface;
 class TQTakePictureLayout;
+class TQBroadCastDrawSourceLink;
 class TQTeachingAssistant;
 class TQTesselAudioFrameObserver;
 class TQTopMenuObject;
@@ -233,6 +234,8 @@ private:
     TQLiveBroadCastContext *m_pContext = nullptr;
     TQBroadCastRealTimeInterface *m_pRealTimeInterface = nullptr;
     TQBroadCastDrawDataSourceInterface *m_pDrawDataSource = nullptr;
+    // The data source's way back to this window and its student control.
+    TQBroadCastDrawSourceLink *m_pDrawSourceLink = nullptr;
     QSize mBoardSize;
 
     // The objects of createLiveObjects, all owned, in creation order.
@@ -444,6 +447,7 @@ public:
         return m_pLiveAudioPlayerViewInterface;
     }
     TQTopMenuObject *getTopMenuObject() const { return m_pTopMenuObject; }
+    TQTakePictureLayout *getTakePictureLayout() const { return m_pTakePictureLayout; }
 
 private:
     void restyleEditedShape(const std::function<void(TQShapeGeneric &)> &change);
