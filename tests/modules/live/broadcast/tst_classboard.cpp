@@ -21,6 +21,7 @@
 #include "modules/live/broadcast/TQLiveBroadCastContext.h"
 #include "modules/live/broadcast/tempView.h"
 #include "modules/live/communications/TQRealTimeManager.h"
+#include "modules/live/draws/TQDrawLayout.h"
 #include "modules/live/draws/TQDrawManager.h"
 #include "modules/live/menu/TQShapeLayout.h"
 #include "modules/live/menu/TQTopMenuObject.h"
@@ -169,6 +170,7 @@ private slots:
     void pageTurns();
     void pageExtras_data();
     void pageExtras();
+    void pptPlayStatusReachesAStudent();
     void pasteExtensions_data();
     void pasteExtensions();
     void shapeStyle();
@@ -437,6 +439,32 @@ void TestClassBoard::pageExtras()
     QCOMPARE(QList<int>(player->stopPoints().begin(), player->stopPoints().end()), stops);
     QCOMPARE(player->isShown(), !video.isEmpty());
     QCOMPARE(ended.size(), video.isEmpty() ? 1 : 0);
+}
+
+// The animation player's state goes to the students at once, with the
+// page's video address and the board's size.
+void TestClassBoard::pptPlayStatusReachesAStudent()
+{
+    BoardClass c;
+    QVERIFY(c.manager() && c.course());
+    SimStudent *student = c.harness.addStudent(20001);
+    QVERIFY(student);
+    QVERIFY(c.openHandout(0));
+    c.window->handleDrawLayoutTurnPage(7001, 0);
+    QCOMPARE(c.window->getPPTPlayerLayout()->videoUrl(), QStringLiteral("http://v/a.mp4"));
+
+    c.window->composePPTPlayStatusAndSend();
+    const QSize board = c.window->getDrawLayout()->boardSize();
+    // Paused (2), top 0, play id, then the drawing size.
+    const QRegularExpression status(QStringLiteral("^\\[-1,165,2,0,-?\\d+,%1,%2,.*,http://v/a\\.mp4,")
+                                        .arg(board.width())
+                                        .arg(board.height()));
+    QVERIFY(SimStudent::waitUntil([student, &status] {
+        for (const SimStudent::Envelope &envelope : student->envelopes())
+            if (envelope.tqMsg.contains(status))
+                return true;
+        return false;
+    }));
 }
 
 void TestClassBoard::pasteExtensions_data()
