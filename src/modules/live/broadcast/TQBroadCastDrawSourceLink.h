@@ -7,8 +7,8 @@ class TQLiveBroadCastActivity;
 
 // What the class board's data source reaches of the class around it: the
 // student-control service (withdrawing and giving back the students' writing
-// around a page turn), the window (toasts, top offset, page-turned notice,
-// undo and redo buttons) and the window's draw manager (the turn's shade and
+// around a page turn), the window (toasts, page-turned notice, undo and
+// redo buttons) and the window's draw manager (the turn's shade and
 // timer). Every call asks the window anew, so a board made or freed later is
 // seen. Neither the window nor the service is owned; the window frees the
 // link after the data source.

@@ -102,12 +102,12 @@ QStringList takeBoxes()
 
 } // namespace
 
-// One class with the materials above on a shown window with its board.
 // How long the board may take to follow a material switch or page turn: it
 // runs through its queue on the event loop, which a loaded test machine
 // (every test program at once) slows down by seconds.
 constexpr int kBoardFollowMs = 15000;
 
+// One class with the materials above on a shown window with its board.
 class BoardClass
 {
 public:
@@ -385,9 +385,9 @@ void TestClassBoard::pageTurns()
     // withdrawn first. Refused turns leave the board where it was.
     const int shownPage = pageChange.isEmpty() ? startPage : pageChange.at(1);
     QTRY_VERIFY_WITH_TIMEOUT(!c.manager()->isTurnPending(), kBoardFollowMs);
-    if (pageChange.isEmpty())
+    if (pageChange.isEmpty()) {
         QCOMPARE(c.manager()->pageIndex(), startPage);
-    if (!pageChange.isEmpty()) {
+    } else {
         const QRegularExpression turn(QStringLiteral("\\[-?\\d+,4,%1,%2,").arg(material).arg(shownPage));
         TQRealTimeManager *sender = c.window->context()->m_pRealTimeManager;
         QVERIFY(SimStudent::waitUntil([student, sender, &turn] {
